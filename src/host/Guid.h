@@ -1,0 +1,39 @@
+// A GUID (IID, DIID, CLSID) as plain data, with its registry text form.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace host {
+
+struct Guid {
+    std::uint32_t data1 = 0;
+    std::uint16_t data2 = 0;
+    std::uint16_t data3 = 0;
+    std::array<std::uint8_t, 8> data4{};
+
+    // "{00063079-0000-0000-C000-000000000046}" (upper case, with braces).
+    std::string ToString() const;
+    // Accepts the form above with or without braces, either letter case.
+    static bool Parse(const std::string& text, Guid* guid);
+
+    friend bool operator==(const Guid& a, const Guid& b) {
+        return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 &&
+               a.data4 == b.data4;
+    }
+    friend bool operator!=(const Guid& a, const Guid& b) { return !(a == b); }
+    friend bool operator<(const Guid& a, const Guid& b) { return a.ToString() < b.ToString(); }
+};
+
+constexpr Guid MakeGuid(std::uint32_t d1, std::uint16_t d2, std::uint16_t d3, std::uint8_t b0,
+                        std::uint8_t b1, std::uint8_t b2, std::uint8_t b3, std::uint8_t b4,
+                        std::uint8_t b5, std::uint8_t b6, std::uint8_t b7) {
+    return Guid{d1, d2, d3, {{b0, b1, b2, b3, b4, b5, b6, b7}}};
+}
+
+// Interfaces every COM object knows.
+constexpr Guid kIID_IUnknown = MakeGuid(0x00000000, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46);
+constexpr Guid kIID_IDispatch = MakeGuid(0x00020400, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46);
+
+}  // namespace host

@@ -1,0 +1,301 @@
+#include "model/ModelRegistry.h"
+
+#include "model/ModelRegistryNode.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace model {
+
+
+std::vector<std::string> SplitRegistryPath(const std::string& path) {
+    std::vector<std::string> names;
+    std::string current;
+    for (char c : path) {
+        if (c == '\\') {
+            if (!current.empty()) names.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) names.push_back(current);
+    return names;
+}
+
+ModelRegistry::ModelRegistry() {
+    for (auto& root : roots_) {
+        root.reset(new Node());
+    }
+}
+
+ModelRegistry::~ModelRegistry() = default;
+
+ModelRegistry::Node* ModelRegistry::Find(platform::RegistryRoot root,
+                                         const std::vector<std::string>& path) const {
+    Node* node = roots_[RootIndex(root)].get();
+    for (const std::string& name : path) {
+        auto it = node->children.find(name);
+        if (it == node->children.end()) {
+            return nullptr;
+        }
+        node = it->second.get();
+    }
+    return node;
+}
+
+ModelRegistry::Node* ModelRegistry::FindOrCreate(platform::RegistryRoot root,
+                                                 const std::vector<std::string>& path) {
+    Node* node = roots_[RootIndex(root)].get();
+    for (const std::string& name : path) {
+        std::unique_ptr<Node>& child = node->children[name];
+        if (!child) {
+            child.reset(new Node());
+            child->name = name;
+        }
+        node = child.get();
+    }
+    return node;
+}
+
+platform::RegistryKeyHandle ModelRegistry::NewHandle(platform::RegistryRoot root,
+                                                     std::vector<std::string> path,
+                                                     std::uint32_t access) {
+    platform::RegistryKeyHandle handle = nextHandle_;
+    nextHandle_ += 4;
+    handles_[handle] = OpenHandle{root, std::move(path), access};
+    return handle;
+}
+
+ModelRegistry::Node* ModelRegistry::Resolve(platform::RegistryKeyHandle key, std::uint32_t needed,
+                                            platform::Status* status) const {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) {
+        *status = platform::status::kInvalidHandle;
+        return nullptr;
+    }
+    if ((it->second.access & needed) != needed) {
+        *status = platform::status::kAccessDenied;
+        return nullptr;
+    }
+    Node* node = Find(it->second.root, it->second.path);
+    if (node == nullptr) {
+        *status = 1018;  // ERROR_KEY_DELETED
+        return nullptr;
+    }
+    *status = platform::status::kSuccess;
+    return node;
+}
+
+platform::Status ModelRegistry::OpenKey(platform::RegistryRoot root, const std::string& path,
+                                        std::uint32_t access, platform::RegistryKeyHandle* key) {
+    if (key == nullptr) {
+        return platform::status::kInvalidParameter;
+    }
+    *key = 0;
+    std::vector<std::string> names = SplitRegistryPath(path);
+    if (Find(root, names) == nullptr) {
+        return platform::status::kFileNotFound;
+    }
+    *key = NewHandle(root, std::move(names), access);
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::CreateKey(platform::RegistryRoot root, const std::string& path,
+                                          std::uint32_t access, platform::RegistryKeyHandle* key) {
+    if (key == nullptr) {
+        return platform::status::kInvalidParameter;
+    }
+    std::vector<std::string> names = SplitRegistryPath(path);
+    FindOrCreate(root, names);
+    *key = NewHandle(root, std::move(names), access);
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::QueryValue(platform::RegistryKeyHandle key,
+                                           const std::string& name, std::uint32_t* type,
+                                           std::uint8_t* data, std::uint32_t* size) {
+    platform::Status status;
+    Node* node = Resolve(key, platform::access::kQueryValue, &status);
+    if (node == nullptr) {
+        return status;
+    }
+    auto it = node->values.find(name);
+    if (it == node->values.end()) {
+        return platform::status::kFileNotFound;
+    }
+    const RegistryValueData& value = it->second;
+    const std::uint32_t needed = static_cast<std::uint32_t>(value.bytes.size());
+    if (data != nullptr) {
+        if (size == nullptr) {
+            return platform::status::kInvalidParameter;
+        }
+        if (*size < needed) {
+            *size = needed;
+            return platform::status::kMoreData;
+        }
+        if (needed > 0) {
+            std::memcpy(data, value.bytes.data(), needed);
+        }
+    }
+    if (size != nullptr) {
+        *size = needed;
+    }
+    if (type != nullptr) {
+        *type = value.type;
+    }
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::SetValue(platform::RegistryKeyHandle key, const std::string& name,
+                                         std::uint32_t type, const std::uint8_t* data,
+                                         std::uint32_t size) {
+    platform::Status status;
+    Node* node = Resolve(key, platform::access::kSetValue, &status);
+    if (node == nullptr) {
+        return status;
+    }
+    if (data == nullptr && size != 0) {
+        return platform::status::kInvalidParameter;
+    }
+    RegistryValueData& value = node->values[name];
+    value.type = type;
+    value.bytes.assign(data, data + size);
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::EnumKey(platform::RegistryKeyHandle key, std::uint32_t index,
+                                        std::string* name) {
+    platform::Status status;
+    Node* node = Resolve(key, platform::access::kEnumerateSubKeys, &status);
+    if (node == nullptr) {
+        return status;
+    }
+    if (index >= node->children.size()) {
+        return platform::status::kNoMoreItems;
+    }
+    auto it = node->children.begin();
+    std::advance(it, index);
+    if (it->second->name.size() > platform::kMaxKeyNameLength) {
+        return platform::status::kMoreData;
+    }
+    *name = it->second->name;
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::DeleteValue(platform::RegistryKeyHandle key,
+                                            const std::string& name) {
+    platform::Status status;
+    Node* node = Resolve(key, platform::access::kSetValue, &status);
+    if (node == nullptr) {
+        return status;
+    }
+    if (node->values.erase(name) == 0) {
+        return platform::status::kFileNotFound;
+    }
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const std::string& path) {
+    std::vector<std::string> names = SplitRegistryPath(path);
+    if (names.empty()) {
+        return platform::status::kAccessDenied;  // a root cannot be deleted
+    }
+    std::string last = names.back();
+    names.pop_back();
+    Node* parent = Find(root, names);
+    if (parent == nullptr || parent->children.erase(last) == 0) {
+        return platform::status::kFileNotFound;
+    }
+    return platform::status::kSuccess;
+}
+
+platform::Status ModelRegistry::CloseKey(platform::RegistryKeyHandle key) {
+    return handles_.erase(key) == 1 ? platform::status::kSuccess
+                                    : platform::status::kInvalidHandle;
+}
+
+void ModelRegistry::SetRaw(platform::RegistryRoot root, const std::string& path,
+                           const std::string& name, const RegistryValueData& data) {
+    Node* node = FindOrCreate(root, SplitRegistryPath(path));
+    node->values[name] = data;
+}
+
+void ModelRegistry::SetString(platform::RegistryRoot root, const std::string& path,
+                              const std::string& name, const std::string& value) {
+    RegistryValueData data;
+    data.type = platform::regtype::kString;
+    data.bytes.assign(value.begin(), value.end());
+    data.bytes.push_back(0);
+    SetRaw(root, path, name, data);
+}
+
+void ModelRegistry::SetDword(platform::RegistryRoot root, const std::string& path,
+                             const std::string& name, std::uint32_t value) {
+    RegistryValueData data;
+    data.type = platform::regtype::kDword;
+    for (int i = 0; i < 4; ++i) {
+        data.bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+    SetRaw(root, path, name, data);
+}
+
+void ModelRegistry::SetBinary(platform::RegistryRoot root, const std::string& path,
+                              const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    SetRaw(root, path, name, RegistryValueData{platform::regtype::kBinary, bytes});
+}
+
+bool ModelRegistry::GetRaw(platform::RegistryRoot root, const std::string& path,
+                           const std::string& name, RegistryValueData* data) const {
+    Node* node = Find(root, SplitRegistryPath(path));
+    if (node == nullptr) {
+        return false;
+    }
+    auto it = node->values.find(name);
+    if (it == node->values.end()) {
+        return false;
+    }
+    *data = it->second;
+    return true;
+}
+
+bool ModelRegistry::KeyExists(platform::RegistryRoot root, const std::string& path) const {
+    return Find(root, SplitRegistryPath(path)) != nullptr;
+}
+
+void ModelRegistry::RemoveValue(platform::RegistryRoot root, const std::string& path,
+                                const std::string& name) {
+    Node* node = Find(root, SplitRegistryPath(path));
+    if (node != nullptr) {
+        node->values.erase(name);
+        }
+}
+
+bool ModelRegistry::ParseRootName(const std::string& name, platform::RegistryRoot* root) {
+    std::string lower;
+    for (char c : name) lower += LowerAscii(c);
+    if (lower == "hkey_current_user" || lower == "hkcu") {
+        *root = platform::RegistryRoot::CurrentUser;
+    } else if (lower == "hkey_local_machine" || lower == "hklm") {
+        *root = platform::RegistryRoot::LocalMachine;
+    } else if (lower == "hkey_classes_root" || lower == "hkcr") {
+        *root = platform::RegistryRoot::ClassesRoot;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string ModelRegistry::RootName(platform::RegistryRoot root) {
+    switch (root) {
+        case platform::RegistryRoot::ClassesRoot:
+            return "HKEY_CLASSES_ROOT";
+        case platform::RegistryRoot::CurrentUser:
+            return "HKEY_CURRENT_USER";
+        case platform::RegistryRoot::LocalMachine:
+            return "HKEY_LOCAL_MACHINE";
+    }
+    return "HKEY_CURRENT_USER";
+}
+
+}  // namespace model

@@ -1,0 +1,96 @@
+// The model registry: an in-memory tree with Windows' rules (key and value
+// names are case-insensitive, access masks are enforced per handle, a
+// deleted key's handles go stale), loadable from and savable to a
+// REGEDIT4-style .reg text file.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace model {
+
+struct RegistryValueData {
+    std::uint32_t type = platform::regtype::kNone;
+    std::vector<std::uint8_t> bytes;
+};
+
+class ModelRegistry : public platform::Registry {
+public:
+    ModelRegistry();
+    ~ModelRegistry() override;
+
+    platform::Status OpenKey(platform::RegistryRoot root, const std::string& path,
+                             std::uint32_t access, platform::RegistryKeyHandle* key) override;
+    platform::Status CreateKey(platform::RegistryRoot root, const std::string& path,
+                               std::uint32_t access, platform::RegistryKeyHandle* key) override;
+    platform::Status QueryValue(platform::RegistryKeyHandle key, const std::string& name,
+                                std::uint32_t* type, std::uint8_t* data,
+                                std::uint32_t* size) override;
+    platform::Status SetValue(platform::RegistryKeyHandle key, const std::string& name,
+                              std::uint32_t type, const std::uint8_t* data,
+                              std::uint32_t size) override;
+    platform::Status EnumKey(platform::RegistryKeyHandle key, std::uint32_t index,
+                             std::string* name) override;
+    platform::Status DeleteValue(platform::RegistryKeyHandle key, const std::string& name) override;
+    platform::Status DeleteTree(platform::RegistryRoot root, const std::string& path) override;
+    platform::Status CloseKey(platform::RegistryKeyHandle key) override;
+
+    // Direct access for tests, tools and the simulator (no handles, no
+    // access checks). Paths are "HKEY_CURRENT_USER\Software\Tandrel" style
+    // or a root with a relative path.
+    void SetString(platform::RegistryRoot root, const std::string& path, const std::string& name,
+                   const std::string& value);
+    void SetDword(platform::RegistryRoot root, const std::string& path, const std::string& name,
+                  std::uint32_t value);
+    void SetBinary(platform::RegistryRoot root, const std::string& path, const std::string& name,
+                   const std::vector<std::uint8_t>& bytes);
+    void SetRaw(platform::RegistryRoot root, const std::string& path, const std::string& name,
+                const RegistryValueData& data);
+    bool GetRaw(platform::RegistryRoot root, const std::string& path, const std::string& name,
+                RegistryValueData* data) const;
+    bool KeyExists(platform::RegistryRoot root, const std::string& path) const;
+    void RemoveValue(platform::RegistryRoot root, const std::string& path, const std::string& name);
+    // Number of handles not yet closed (tests check nothing leaks).
+    std::size_t OpenHandleCount() const { return handles_.size(); }
+
+    // The .reg text of the whole tree ("REGEDIT4" header, keys in order).
+    std::string SaveText() const;
+    // Merges a .reg text into the tree. Lines it cannot read are skipped and
+    // reported in *errors ("line N: ..."); false when there were any.
+    bool LoadText(const std::string& text, std::vector<std::string>* errors);
+    bool LoadFile(const std::string& path, std::vector<std::string>* errors);
+    bool SaveFile(const std::string& path) const;
+
+    static bool ParseRootName(const std::string& name, platform::RegistryRoot* root);
+    static std::string RootName(platform::RegistryRoot root);
+
+    struct Node;
+
+private:
+    struct OpenHandle {
+        platform::RegistryRoot root;
+        std::vector<std::string> path;
+        std::uint32_t access;
+    };
+
+    Node* Find(platform::RegistryRoot root, const std::vector<std::string>& path) const;
+    Node* FindOrCreate(platform::RegistryRoot root, const std::vector<std::string>& path);
+    Node* Resolve(platform::RegistryKeyHandle key, std::uint32_t needed,
+                  platform::Status* status) const;
+    platform::RegistryKeyHandle NewHandle(platform::RegistryRoot root,
+                                          std::vector<std::string> path, std::uint32_t access);
+
+    std::unique_ptr<Node> roots_[3];
+    std::map<platform::RegistryKeyHandle, OpenHandle> handles_;
+    platform::RegistryKeyHandle nextHandle_ = 0x1000;
+};
+
+// Splits "A\B\\C" into its names, skipping empty ones.
+std::vector<std::string> SplitRegistryPath(const std::string& path);
+
+}  // namespace model

@@ -1,0 +1,42 @@
+// The tree behind the model registry (shared by the registry and its .reg
+// text form).
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "model/ModelRegistry.h"
+
+namespace model {
+
+inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+    }
+};
+
+inline int RootIndex(platform::RegistryRoot root) {
+    switch (root) {
+        case platform::RegistryRoot::ClassesRoot:
+            return 0;
+        case platform::RegistryRoot::CurrentUser:
+            return 1;
+        case platform::RegistryRoot::LocalMachine:
+            return 2;
+    }
+    return 1;
+}
+
+struct ModelRegistry::Node {
+    std::string name;  // as first created (maps keep the first spelling of a name)
+    std::map<std::string, std::unique_ptr<Node>, NoCaseLess> children;
+    std::map<std::string, RegistryValueData, NoCaseLess> values;
+};
+
+}  // namespace model

@@ -1,0 +1,80 @@
+// User-interface port: message boxes, modal dialogs from the module's
+// templates, and the thread's active window. Dialog logic is written against
+// DialogView (control-level operations) so that it runs unchanged over a
+// real dialog and over the model's scripted one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+// MessageBox flags and answers.
+namespace mb {
+constexpr unsigned kOk = 0x0;
+constexpr unsigned kYesNo = 0x4;
+constexpr unsigned kIconError = 0x10;
+constexpr unsigned kIconExclamation = 0x30;
+constexpr unsigned kIconInformation = 0x40;
+}  // namespace mb
+namespace answer {
+constexpr int kOk = 1;      // IDOK
+constexpr int kCancel = 2;  // IDCANCEL
+constexpr int kYes = 6;     // IDYES
+constexpr int kNo = 7;      // IDNO
+}  // namespace answer
+
+// Notification codes that reach DialogLogic::OnCommand.
+namespace notify {
+constexpr int kButtonClicked = 0;     // BN_CLICKED
+constexpr int kSelectionChange = 1;   // CBN_SELCHANGE / LBN_SELCHANGE
+}  // namespace notify
+
+// The controls of an open dialog. List operations work on combo boxes and
+// list boxes alike; indexes are 0-based and -1 means "none".
+class DialogView {
+public:
+    virtual ~DialogView() = default;
+    // Adds an item; a sorted list places it in order. Returns its index, -1 on failure.
+    virtual int AddListItem(int control, const std::string& text) = 0;
+    virtual int ListCount(int control) = 0;
+    virtual std::string ListItemText(int control, int index) = 0;
+    virtual void SetListItemData(int control, int index, std::intptr_t data) = 0;
+    virtual std::intptr_t ListItemData(int control, int index) = 0;
+    virtual void SelectListItem(int control, int index) = 0;
+    virtual int ListSelection(int control) = 0;
+    virtual void SetChecked(int control, bool checked) = 0;
+    virtual bool IsChecked(int control) = 0;
+    virtual void EnableControl(int control, bool enabled) = 0;
+    virtual bool IsControlEnabled(int control) = 0;
+    virtual void SetControlText(int control, const std::string& text) = 0;
+    virtual std::string ControlText(int control) = 0;
+    // EndDialog: the modal call returns `result` once the handler returns.
+    virtual void EndDialog(std::intptr_t result) = 0;
+};
+
+class DialogLogic {
+public:
+    virtual ~DialogLogic() = default;
+    // WM_INITDIALOG.
+    virtual void OnInitDialog(DialogView& view) = 0;
+    // WM_COMMAND. Escape and the close box arrive as control 2 (IDCANCEL).
+    virtual void OnCommand(DialogView& view, int control, int notification) = 0;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    // MessageBoxA: the button the user chose (answer::...).
+    virtual int ShowMessageBox(WindowHandle owner, const std::string& text,
+                               const std::string& caption, unsigned flags) = 0;
+    // DialogBoxParam with the module's template `templateId`: modal; returns
+    // the value given to EndDialog, or -1 when the dialog cannot be shown.
+    virtual std::intptr_t ShowDialog(int templateId, WindowHandle owner, DialogLogic& logic) = 0;
+    // GetActiveWindow of the calling thread.
+    virtual WindowHandle ActiveWindow() = 0;
+};
+
+}  // namespace platform

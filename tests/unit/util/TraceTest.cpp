@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "support/ModelFixture.h"
+#include "util/Settings.h"
+#include "util/Trace.h"
+
+namespace {
+
+using platform::RegistryRoot;
+
+class TraceLog : public testing_support::ModelFixture {
+protected:
+    TraceLog() {
+        path_ = ::testing::TempDir() + "tandrel-trace-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+        std::remove(path_.c_str());
+    }
+    ~TraceLog() override { std::remove(path_.c_str()); }
+
+    void EnableLog() { EnableLog(path_); }
+    void EnableLog(const std::string& path) {
+        model.registry.SetString(RegistryRoot::CurrentUser, settings::kKeyPath, settings::kLogFile,
+                                 path);
+    }
+    void DisableLog() {
+        model.registry.RemoveValue(RegistryRoot::CurrentUser, settings::kKeyPath,
+                                   settings::kLogFile);
+    }
+    std::string Log() const {
+        std::ifstream file(path_.c_str());
+        std::ostringstream content;
+        content << file.rdbuf();
+        return content.str();
+    }
+    bool LogExists() const { return std::ifstream(path_.c_str()).good(); }
+
+    std::string path_;
+};
+
+void Inner() { TANDREL_TRACE("CSkype::CSkype"); }
+
+void Nested(int levels) {
+    static const char* const kNames[] = {"A::One", "A::Two", "A::Three"};
+    TANDREL_TRACE(kNames[3 - levels]);
+    if (levels > 1) Nested(levels - 1);
+}
+
+TEST_F(TraceLog, AbsentLogFileWritesNothingButDepthMoves) {
+    {
+        TANDREL_TRACE("CConnect::OnConnection");
+        EXPECT_EQ(1, CTrace::Depth());
+        Inner();
+        EXPECT_EQ(1, CTrace::Depth());
+    }
+    EXPECT_EQ(0, CTrace::Depth());
+    EXPECT_FALSE(LogExists());
+}
+
+TEST_F(TraceLog, FirstRunStartsWithTheMarkerAndIndentsByDepth) {
+    EnableLog();
+    {
+        TANDREL_TRACE("CConnect::OnConnection");
+        Inner();
+    }
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\n"
+        "ENTR CConnect::OnConnection\n"
+        "    ENTR CSkype::CSkype\n"
+        "    EXIT CSkype::CSkype\n"
+        "EXIT CConnect::OnConnection\n",
+        Log());
+}
+
+TEST_F(TraceLog, ThreeLevelsIndentZeroFourAndEight) {
+    EnableLog();
+    Nested(3);
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\n"
+        "ENTR A::One\n"
+        "    ENTR A::Two\n"
+        "        ENTR A::Three\n"
+        "        EXIT A::Three\n"
+        "    EXIT A::Two\n"
+        "EXIT A::One\n",
+        Log());
+}
+
+TEST_F(TraceLog, ExceptionStillWritesTheExitRecordAtItsIndent) {
+    EnableLog();
+    {
+        TANDREL_TRACE("Outer::Call");
+        try {
+            TANDREL_TRACE("Inner::Throws");
+            throw std::runtime_error("boom");
+        } catch (const std::runtime_error&) {
+        }
+        EXPECT_EQ(1, CTrace::Depth());
+    }
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\n"
+        "ENTR Outer::Call\n"
+        "    ENTR Inner::Throws\n"
+        "    EXIT Inner::Throws\n"
+        "EXIT Outer::Call\n",
+        Log());
+}
+
+TEST_F(TraceLog, LogFileCreatedMidCallStartsWithAnExitRecordOnAnEmptiedFile) {
+    {
+        std::ofstream old(path_.c_str());
+        old << "stale content\n";
+    }
+    {
+        TANDREL_TRACE("CConnect::OnConnection");
+        EnableLog();
+    }
+    { TANDREL_TRACE("CConnect::OnNewExplorer"); }
+    EXPECT_EQ(
+        "EXIT CConnect::OnConnection\n"
+        "ENTR CConnect::OnNewExplorer\n"
+        "EXIT CConnect::OnNewExplorer\n",
+        Log());
+}
+
+TEST_F(TraceLog, SecondRunOfTheHostAppendsAfterAMarker) {
+    EnableLog();
+    { TANDREL_TRACE("Run::One"); }
+    CTrace::ResetForTesting();  // the host starts again with the module freshly loaded
+    { TANDREL_TRACE("Run::Two"); }
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\n"
+        "ENTR Run::One\n"
+        "EXIT Run::One\n"
+        "#### BEGIN TRACE ####\n"
+        "ENTR Run::Two\n"
+        "EXIT Run::Two\n",
+        Log());
+}
+
+TEST_F(TraceLog, UnopenableFileOrWrongTypeWritesNothingAndThrowsNothing) {
+    EnableLog(::testing::TempDir() + "no-such-folder/for/tandrel/trace.txt");
+    EXPECT_NO_THROW({
+        TANDREL_TRACE("Missing::Folder");
+        EXPECT_EQ(1, CTrace::Depth());
+    });
+    EXPECT_EQ(0, CTrace::Depth());
+
+    // A number is not a path: it must not create a file named "44".
+    model.registry.SetDword(RegistryRoot::CurrentUser, settings::kKeyPath, settings::kLogFile, 44);
+    EXPECT_NO_THROW({ TANDREL_TRACE("Wrong::Type"); });
+    EXPECT_FALSE(std::ifstream("44").good());
+
+    // The marker was never written, so the first record that succeeds writes it.
+    EnableLog();
+    { TANDREL_TRACE("Now::Works"); }
+    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Now::Works\nEXIT Now::Works\n", Log());
+}
+
+TEST_F(TraceLog, DeletingTheSettingStopsTracingAtTheNextRecord) {
+    EnableLog();
+    {
+        TANDREL_TRACE("Stays::On");
+        DisableLog();
+    }
+    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Stays::On\n", Log());
+}
+
+TEST(TraceWithoutPlatform, NeverThrowsEvenWithNoPortsInstalled) {
+    platform::ScopedPlatform none{platform::Platform{}};
+    const int depth = CTrace::Depth();
+    EXPECT_NO_THROW({ TANDREL_TRACE("No::Ports"); });
+    EXPECT_EQ(depth, CTrace::Depth());
+}
+
+}  // namespace
