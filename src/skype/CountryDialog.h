@@ -9,16 +9,17 @@
 #include <string>
 
 #include "platform/Ui.h"
+#include "resources/DialogIds.h"
 
 class CCountryDialog : public platform::DialogLogic {
   public:
-    static constexpr int kTemplateId = 220;
+    static constexpr int kTemplateId = ids::kCountryDialog;
     // Controls of the template.
-    static constexpr int kCountryList = 217;
-    static constexpr int kAlwaysUse = 218;
-    static constexpr int kAlwaysUseLabel = 220;
-    static constexpr int kOk = 1;
-    static constexpr int kCancel = 2;
+    static constexpr int kCountryList = ids::kCountryList;
+    static constexpr int kAlwaysUse = ids::kCountryAlwaysUse;
+    static constexpr int kAlwaysUseLabel = ids::kCountryAlwaysUseLabel;
+    static constexpr int kOk = ids::kOkButton;
+    static constexpr int kCancel = ids::kCancelButton;
 
     // `number`: the number being converted (not shown).
     explicit CCountryDialog(const std::wstring& number);
