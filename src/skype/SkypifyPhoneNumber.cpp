@@ -40,15 +40,14 @@ std::string DigitsOnly(const std::string& text) {
 // The default country's code: asks with the country chooser unless
 // "AutoPrefix" is on. False when the user cancels or no code is stored.
 bool DefaultCountryCode(const std::wstring& number, std::string* code) {
-    CRegistryKey key(settings::kRoot, settings::kKeyPath, platform::access::kRead);
-    CRegistryValuePtr autoPrefix = key.Query(settings::kAutoPrefix);
-    if (!autoPrefix || !autoPrefix->IsTrue()) {
+    if (!settings::ReadBoolean(settings::kAutoPrefix, settings::kDefaultAutoPrefix)) {
         CCountryDialog dialog(number);
         if (dialog.DoModal() != CCountryDialog::kOk) {
             return false;  // cancelled, or the dialog could not be shown
         }
     }
-    CRegistryValuePtr stored = key.Query(settings::kCountryCode);
+    // Read afresh: the chooser may just have created the settings key.
+    CRegistryValuePtr stored = settings::Read(settings::kCountryCode);
     if (!stored) {
         return false;
     }
