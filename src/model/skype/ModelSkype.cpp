@@ -22,7 +22,7 @@ constexpr char kWindowTitle[] = "Skype";
 constexpr char kCallToSwitch[] = "/callto:";
 
 // Private messages and timers of the model's window.
-constexpr platform::MessageId kClose = 0x0010;                        // WM_CLOSE
+constexpr platform::MessageId kClose = 0x0010;  // WM_CLOSE
 constexpr platform::MessageId kFlushPosted = platform::msg::kUser + 0x51;
 constexpr std::uintptr_t kDecisionTimer = 1;
 
@@ -286,9 +286,9 @@ void ModelSkype::Notify(const std::string& text) {
     }
 }
 
-platform::LResult ModelSkype::OnCopyData(platform::WindowHandle self,
-                                         platform::WindowHandle sender, std::uintptr_t dataWord,
-                                         const void* data, std::uint32_t size) {
+platform::LResult ModelSkype::OnCopyData(platform::WindowHandle self, platform::WindowHandle sender,
+                                         std::uintptr_t dataWord, const void* data,
+                                         std::uint32_t size) {
     try {
         std::string command;
         if (data != nullptr && size != 0) {

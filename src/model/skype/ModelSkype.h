@@ -39,7 +39,7 @@ struct SkypeUser {
 };
 
 class ModelSkype : public platform::WindowHandler {
-public:
+  public:
     // When replies reach the client.
     enum class Delivery {
         Immediate,  // inside the client's send, re-entrantly (and attach statuses sent)
@@ -58,16 +58,16 @@ public:
     };
 
     // Skype's error replies for what the model refuses.
-    static const char kUnknownCommand[];       // "ERROR 2 Unknown command"
-    static const char kUnknownSearch[];        // "ERROR 3 Search: unknown WHAT"
-    static const char kEmptyTarget[];          // "ERROR 4 Empty target not allowed"
-    static const char kInvalidGet[];           // "ERROR 7 GET: invalid WHAT"
-    static const char kInvalidProperty[];      // "ERROR 10 Invalid PROP"
-    static const char kInvalidUserHandle[];    // "ERROR 26 Invalid user handle"
-    static const char kInvalidVersion[];       // "ERROR 27 Invalid version number"
-    static const char kInvalidHandle[];        // "ERROR 70 Invalid handle"
-    static const char kInvalidSkypeOut[];      // "ERROR 92 call error"
-    static const char kCallToSelf[];           // "ERROR 94 call error"
+    static const char kUnknownCommand[];     // "ERROR 2 Unknown command"
+    static const char kUnknownSearch[];      // "ERROR 3 Search: unknown WHAT"
+    static const char kEmptyTarget[];        // "ERROR 4 Empty target not allowed"
+    static const char kInvalidGet[];         // "ERROR 7 GET: invalid WHAT"
+    static const char kInvalidProperty[];    // "ERROR 10 Invalid PROP"
+    static const char kInvalidUserHandle[];  // "ERROR 26 Invalid user handle"
+    static const char kInvalidVersion[];     // "ERROR 27 Invalid version number"
+    static const char kInvalidHandle[];      // "ERROR 70 Invalid handle"
+    static const char kInvalidSkypeOut[];    // "ERROR 92 call error"
+    static const char kCallToSelf[];         // "ERROR 94 call error"
 
     ModelSkype();
     ~ModelSkype() override;
@@ -156,7 +156,7 @@ public:
                    platform::WParam wParam, platform::LParam lParam,
                    platform::LResult* result) override;
 
-private:
+  private:
     enum class ClientState { Pending, Attached, Refused };
 
     void OnDiscover(platform::WindowHandle client);

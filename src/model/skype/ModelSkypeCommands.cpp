@@ -124,7 +124,8 @@ std::vector<std::string> ModelSkype::Answer(const std::string& command) {
 std::vector<std::string> ModelSkype::AnswerGetUser(const std::string& rest) {
     const std::size_t blank = rest.find(' ');
     const std::string handle = rest.substr(0, blank);
-    const std::string property = blank == std::string::npos ? std::string() : rest.substr(blank + 1);
+    const std::string property =
+        blank == std::string::npos ? std::string() : rest.substr(blank + 1);
     const SkypeUser* user = FindUser(handle);
     if (user == nullptr) {
         return {kInvalidUserHandle};

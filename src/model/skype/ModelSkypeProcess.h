@@ -19,7 +19,7 @@ constexpr char kSkypeProgramPath[] = "C:\\Program Files\\Skype\\Phone\\Skype.exe
 constexpr char kSkypeImageName[] = "Skype.exe";
 
 class ModelSkypeProcess {
-public:
+  public:
     // Hooks `skype` into the process list and the shell until destroyed.
     ModelSkypeProcess(ModelSkype& skype, ModelProcesses& processes, ModelShell& shell,
                       const std::string& programPath = kSkypeProgramPath);
@@ -27,7 +27,7 @@ public:
     ModelSkypeProcess(const ModelSkypeProcess&) = delete;
     ModelSkypeProcess& operator=(const ModelSkypeProcess&) = delete;
 
-private:
+  private:
     ModelSkype& skype_;
     ModelProcesses& processes_;
     ModelShell& shell_;

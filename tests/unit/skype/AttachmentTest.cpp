@@ -16,8 +16,8 @@ namespace {
 using Strings = std::vector<std::string>;
 using platform::RegistryRoot;
 
-const Strings kHandshake = {"NAME Tandrel", "PROTOCOL 4", "GET CURRENTUSERHANDLE",
-                            "GET CONNSTATUS", "SEARCH FRIENDS"};
+const Strings kHandshake = {"NAME Tandrel", "PROTOCOL 4", "GET CURRENTUSERHANDLE", "GET CONNSTATUS",
+                            "SEARCH FRIENDS"};
 
 class Attachment : public skype_test::SkypeFixture {
   protected:
@@ -316,8 +316,7 @@ TEST_F(Attachment, StartSkypeOpensItsPathAskingItToCallTheTarget) {
     EXPECT_EQ("echo123", skype.Calls()[0].target);
 
     model.registry.RemoveValue(RegistryRoot::CurrentUser, "Software\\Skype\\Phone", "SkypePath");
-    model.registry.RemoveValue(RegistryRoot::LocalMachine, "Software\\Skype\\Phone",
-                               "SkypePath");
+    model.registry.RemoveValue(RegistryRoot::LocalMachine, "Software\\Skype\\Phone", "SkypePath");
     client->StartSkype("echo123");
     EXPECT_EQ(2u, model.shell.executions.size());
 }

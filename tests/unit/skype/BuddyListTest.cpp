@@ -49,8 +49,9 @@ TEST_F(BuddyList, AListAddsFriendsSortsThemInTheUsersLocaleAndRefreshesEachInOrd
     model.sleeper.sleeps.clear();
     Reply("USERS zed, Bob, a-c, alice, ab");
     // Word sort: case and hyphens weigh less than letters.
-    const Strings expected = {"ab", "a-c", "alice", "alice.wonder", "Bob", "bob.builder",
-                              "carol.nguyen", "dave.li", "echo123", "john.smith1", "zed"};
+    const Strings expected = {"ab",      "a-c",         "alice",        "alice.wonder",
+                              "Bob",     "bob.builder", "carol.nguyen", "dave.li",
+                              "echo123", "john.smith1", "zed"};
     EXPECT_EQ(expected, Handles());
     EXPECT_EQ(std::vector<std::uint32_t>{50}, model.sleeper.sleeps);
     Strings asked;
@@ -86,8 +87,7 @@ TEST_F(BuddyList, RecordsKnowNamesAndStatusesAfterAttaching) {
     EXPECT_EQ(L"bob.builder (Away)", client->FindBuddy(L"bob.builder")->GetDisplayName());
     EXPECT_EQ(L"carol.nguyen (Not Available)",
               client->FindBuddy(L"carol.nguyen")->GetDisplayName());
-    EXPECT_EQ(L"john.smith1 (Do Not Disturb)",
-              client->FindBuddy(L"john.smith1")->GetDisplayName());
+    EXPECT_EQ(L"john.smith1 (Do Not Disturb)", client->FindBuddy(L"john.smith1")->GetDisplayName());
     EXPECT_EQ(L"dave.li (Offline)", client->FindBuddy(L"dave.li")->GetDisplayName());
     // Not a friend: Skype does not list it.
     EXPECT_FALSE(client->FindBuddy(L"erin.visitor"));
@@ -129,7 +129,9 @@ TEST_F(BuddyList, NotificationsUpdateOnlyTheirOwnRecord) {
     EXPECT_EQ(L"Alice  Maria Wonder ", alice->GetFullName());
     EXPECT_EQ(L"Bob Builder", bob->GetFullName());
     // Text outside ASCII arrives in the ANSI code page.
-    Reply("USER bob.builder FULLNAME Bj\xF6rn B\xFC" "lder");
+    Reply(
+        "USER bob.builder FULLNAME Bj\xF6rn B\xFC"
+        "lder");
     EXPECT_EQ(L"Bj\u00F6rn B\u00FClder", bob->GetFullName());
 }
 
@@ -195,7 +197,9 @@ TEST_F(BuddyList, AContactWithoutAUsableSurnameIsStillMatchedByLaterRecords) {
 TEST_F(BuddyList, SurnamesOutsideAsciiMatchInLowerCase) {
     Attach();
     client->AddBuddy(L"hm", true);
-    Reply("USER hm FULLNAME Hans M\xDC" "LLER");
+    Reply(
+        "USER hm FULLNAME Hans M\xDC"
+        "LLER");
     EXPECT_EQ("hm", Found(Contact(L"", L"", L"M\u00FCller")));
 }
 

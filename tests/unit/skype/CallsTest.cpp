@@ -257,8 +257,9 @@ TEST_F(ApiErrors, AreTracedAsTheAddInObjectsHandler) {
     ShowApiError(0, "");
     std::ifstream file(path.c_str());
     const std::string log((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ("#### BEGIN TRACE ####\nENTR CConnect::OnReturnAPIError\nEXIT CConnect::OnReturnAPIError\n",
-              log);
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\nENTR CConnect::OnReturnAPIError\nEXIT CConnect::OnReturnAPIError\n",
+        log);
     std::remove(path.c_str());
 }
 

@@ -51,9 +51,9 @@ TEST_F(CountryChooser, ListsEveryCountrySortedWithItsDiallingCode) {
     ASSERT_EQ(model::CountryListEntries().size(), list.items.size());
     EXPECT_TRUE(std::is_sorted(list.items.begin(), list.items.end()));
     for (std::size_t i = 0; i < list.items.size(); ++i) {
-        const auto entry = std::find_if(
-            model::CountryListEntries().begin(), model::CountryListEntries().end(),
-            [&](const model::CountryEntry& e) { return list.items[i] == e.name; });
+        const auto entry =
+            std::find_if(model::CountryListEntries().begin(), model::CountryListEntries().end(),
+                         [&](const model::CountryEntry& e) { return list.items[i] == e.name; });
         ASSERT_NE(model::CountryListEntries().end(), entry) << list.items[i];
         EXPECT_EQ(static_cast<std::intptr_t>(entry->code), list.itemData[i]) << list.items[i];
     }

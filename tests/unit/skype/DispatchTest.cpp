@@ -40,7 +40,7 @@ TEST_F(Dispatch, ConnectionStatusWordsMapToTheirValuesAndOnlyChangesAreAnnounced
     Reply("CONNSTATUS PAUSING");
     Reply("CONNSTATUS ONLINE ");  // a trailing blank makes it a different word
     Reply("CONNSTATUS SOMETHING");
-    Reply("CONNSTATUS");          // no word at all
+    Reply("CONNSTATUS");  // no word at all
     Reply("CONNSTATUS OFFLINE");
     Reply("CONNSTATUS LOGGEDOUT");  // the same value as OFFLINE
     EXPECT_EQ((std::vector<int>{1, 2, -1, 4}), statuses);
@@ -185,7 +185,8 @@ TEST_F(Dispatch, ObserversAreCalledInKeyOrderAndUnadviseRemovesAKeyFromEveryTabl
     // One key, whichever table holds it.
     int errorCalls = 0;
     int resultCalls = 0;
-    const std::string errorKey = client->AdviseAPIError([&](int, const std::string&) { ++errorCalls; });
+    const std::string errorKey =
+        client->AdviseAPIError([&](int, const std::string&) { ++errorCalls; });
     const std::string resultKey =
         client->AdviseAPIResult([&](const std::string&) { ++resultCalls; });
     EXPECT_NE(errorKey, resultKey);
@@ -211,8 +212,7 @@ TEST_F(Dispatch, ObserversChangingTheTableWhileItIsWalkedAreNeitherSkippedNorCal
                 // The first subscribed removes another and itself, and adds one.
                 client->Unadvise(keys[1]);
                 client->Unadvise(keys[0]);
-                added = client->AdviseConnectionStatus(
-                    [&](ConnectionStatus) { ++calls["added"]; });
+                added = client->AdviseConnectionStatus([&](ConnectionStatus) { ++calls["added"]; });
             }
         });
     }
