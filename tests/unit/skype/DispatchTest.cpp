@@ -18,6 +18,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+model::SkypeUser Friend(const char* handle, const char* fullName) {
+    model::SkypeUser user;
+    user.handle = handle;
+    user.fullName = fullName;
+    user.onlineStatus = "ONLINE";
+    return user;
+}
+
 class Dispatch : public skype_test::SkypeFixture {
   protected:
     void Watch() {
@@ -266,8 +274,8 @@ TEST_F(Dispatch, AListArrivingWhileTheListIsRefreshedVisitsEveryRecordOncePerWal
         if (command == "GET USER bob.builder FULLNAME" && !injected) {
             injected = true;
             // Skype sends a list of its own inside the refresh.
-            skype.AddUser(model::SkypeUser{"aaron.first", "Aaron First", "ONLINE"});
-            skype.AddUser(model::SkypeUser{"zed.last", "Zed Last", "AWAY"});
+            skype.AddUser(Friend("aaron.first", "Aaron First"));
+            skype.AddUser(Friend("zed.last", "Zed Last"));
             Reply("USERS zed.last, aaron.first");
         }
     };
