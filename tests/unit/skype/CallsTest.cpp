@@ -118,6 +118,8 @@ TEST_F(Calls, NotInstalledIsTheOnlyMessageWhenSkypeIsMissingAltogether) {
 
 TEST_F(Calls, NotRunningOffersToLaunchSkypeWithTheTarget) {
     Ready();
+    // Not online either: the check that Skype runs comes first.
+    skype.SetConnectionStatus("CONNECTING");
     skype.Exit();
     model.ui.QueueAnswer(answer::kNo);
     client->SkypeIPCall(L"echo123");
