@@ -11,12 +11,12 @@
 namespace host {
 
 class ComError : public std::runtime_error {
-public:
+  public:
     ComError(HResult code, const Guid& iid);
     HResult code() const { return code_; }
     const Guid& iid() const { return iid_; }
 
-private:
+  private:
     HResult code_;
     Guid iid_;
 };

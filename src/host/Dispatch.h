@@ -20,7 +20,7 @@ namespace host {
 class EventSink;
 
 class Dispatch {
-public:
+  public:
     virtual ~Dispatch() = default;
 
     // The object seen through interface `iid`, or null when it does not

@@ -19,8 +19,7 @@ struct Guid {
     static bool Parse(const std::string& text, Guid* guid);
 
     friend bool operator==(const Guid& a, const Guid& b) {
-        return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 &&
-               a.data4 == b.data4;
+        return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 && a.data4 == b.data4;
     }
     friend bool operator!=(const Guid& a, const Guid& b) { return !(a == b); }
     friend bool operator<(const Guid& a, const Guid& b) { return a.ToString() < b.ToString(); }

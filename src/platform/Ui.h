@@ -28,8 +28,8 @@ constexpr int kNo = 7;      // IDNO
 
 // Notification codes that reach DialogLogic::OnCommand.
 namespace notify {
-constexpr int kButtonClicked = 0;     // BN_CLICKED
-constexpr int kSelectionChange = 1;   // CBN_SELCHANGE / LBN_SELCHANGE
+constexpr int kButtonClicked = 0;    // BN_CLICKED
+constexpr int kSelectionChange = 1;  // CBN_SELCHANGE / LBN_SELCHANGE
 }  // namespace notify
 
 // The controls of an open dialog. List operations work on combo boxes and
@@ -38,7 +38,7 @@ constexpr int kSelectionChange = 1;   // CBN_SELCHANGE / LBN_SELCHANGE
 // -1, "" or false and change nothing. Changing a control from here sends
 // the logic no notification, as on Windows.
 class DialogView {
-public:
+  public:
     virtual ~DialogView() = default;
     // Adds an item; a sorted list places it in order. Returns its index, -1 on failure.
     virtual int AddListItem(int control, const std::string& text) = 0;
@@ -62,7 +62,7 @@ public:
 };
 
 class DialogLogic {
-public:
+  public:
     virtual ~DialogLogic() = default;
     // WM_INITDIALOG.
     virtual void OnInitDialog(DialogView& view) = 0;
@@ -71,7 +71,7 @@ public:
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     // MessageBoxA: the button the user chose (answer::...).
     virtual int ShowMessageBox(WindowHandle owner, const std::string& text,
