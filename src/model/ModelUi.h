@@ -53,7 +53,7 @@ struct DialogAction {
         Click,        // click button or check box `control` (check boxes toggle)
         Close,        // the close box or Escape: IDCANCEL, unless Cancel is disabled
     };
-    Kind kind;
+    Kind kind = Kind::Close;  // an action left unset is the harmless one
     int control = 0;
     std::string text;
     int index = -1;

@@ -27,5 +27,7 @@ void PumpMessages(std::uint32_t ms);
 std::uint64_t ClockMs();
 // The base name of this program's image, as the processes port lists it.
 std::string OwnImageName();
+// The full path of this program's image, for the shell to start it again.
+std::string OwnImagePath();
 
 }  // namespace contract

@@ -31,4 +31,6 @@ std::uint64_t ClockMs() { return Model().desktop.Now(); }
 
 std::string OwnImageName() { return kOwnImage; }
 
+std::string OwnImagePath() { return std::string("C:\\Tandrel\\tests\\") + kOwnImage; }
+
 }  // namespace contract

@@ -34,12 +34,16 @@ void PumpMessages(std::uint32_t ms) {
 
 std::uint64_t ClockMs() { return GetTickCount64(); }
 
-std::string OwnImageName() {
+std::string OwnImagePath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, length < MAX_PATH ? length : 0);
-    const std::size_t slash = name.find_last_of("\\/");
-    return slash == std::string::npos ? name : name.substr(slash + 1);
+    return std::string(path, length < MAX_PATH ? length : 0);
+}
+
+std::string OwnImageName() {
+    const std::string path = OwnImagePath();
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace contract
