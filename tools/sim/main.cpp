@@ -1,39 +1,76 @@
-// tandrel-sim: runs the add-in's core against the model host. For now it
-// shows the settings store: it writes the add-in's settings into a model
-// registry, reads them back as the add-in does, and prints the .reg text.
-#include <cstdio>
+// tandrel-sim: the add-in's Skype client running against the model Skype on
+// the model desktop, with its settings in a model registry (.reg files).
+//
+//   tandrel-sim                       the built-in demo
+//   tandrel-sim SCRIPT                run the commands in SCRIPT
+//   tandrel-sim -i                    the interactive prompt
+//   tandrel-sim --settings FILE.reg   merge FILE.reg into the registry first
+#include <fstream>
+#include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "model/ModelPlatform.h"
-#include "util/RegistryKey.h"
-#include "util/Settings.h"
+#include "SimCommands.h"
+#include "SimDemo.h"
+#include "SimWorld.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: tandrel-sim [--settings FILE.reg] [SCRIPT | -i]\n"
+    "  with no SCRIPT the built-in demo runs; -i opens the interactive prompt\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    model::ModelPlatform model;
-    platform::ScopedPlatform installed(model.ports());
+    std::vector<std::string> settingsFiles;
+    std::string script;
+    bool interactive = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--settings" && i + 1 < argc) {
+            settingsFiles.push_back(argv[++i]);
+        } else if (argument == "-i" || argument == "--interactive") {
+            interactive = true;
+        } else if (argument == "-h" || argument == "--help") {
+            std::cout << kUsage << '\n' << sim::Commands::Help();
+            return 0;
+        } else if (!argument.empty() && argument[0] != '-' && script.empty()) {
+            script = argument;
+        } else {
+            std::cerr << kUsage;
+            return 2;
+        }
+    }
 
-    if (argc > 1) {
+    sim::World world(std::cout);
+    for (const std::string& file : settingsFiles) {
         std::vector<std::string> errors;
-        if (!model.registry.LoadFile(argv[1], &errors)) {
-            for (const std::string& error : errors)
-                std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
+        if (!world.LoadSettings(file, &errors)) {
+            for (const std::string& error : errors) std::cerr << file << ": " << error << '\n';
+            if (errors.empty()) std::cerr << file << ": cannot be read\n";
             return 1;
         }
     }
-    {
-        CRegistryKey key(settings::kRoot, settings::kKeyPath, platform::access::kReadWrite);
-        key.WriteNumber(settings::kCountryCode, 44);
-        key.WriteBoolean(settings::kAutoPrefix, true);
-        key.WriteBoolean(settings::kFirstRunImport, true);
+
+    sim::Commands commands(world);
+    int failures = 0;
+    if (interactive) {
+        world.Out().Say("tandrel-sim: type \"help\" for the commands, \"quit\" to leave.");
+        failures = commands.RunAll(std::cin, "stdin", "tandrel-sim> ");
+        return 0;
     }
-    const char* const names[] = {settings::kCountryCode, settings::kAutoPrefix, settings::kBypass,
-                                 settings::kSkypeName, settings::kLogFile};
-    std::printf("Settings under HKEY_CURRENT_USER\\%s:\n", settings::kKeyPath);
-    for (const char* name : names) {
-        CRegistryValuePtr value = settings::Read(name);
-        std::printf("  %-12s %s\n", name, value ? value->GetText().c_str() : "(absent)");
+    if (!script.empty()) {
+        std::ifstream file(script.c_str());
+        if (!file) {
+            std::cerr << script << ": cannot be read\n";
+            return 1;
+        }
+        failures = commands.RunAll(file, script);
+    } else {
+        std::istringstream demo(sim::kDemoScript);
+        failures = commands.RunAll(demo, "demo");
     }
-    std::printf("\n%s", model.registry.SaveText().c_str());
-    return 0;
+    return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,157 @@
+// CSkype: the add-in's single client of Skype's desktop API. Its hidden
+// window is the add-in's address for Skype: discovery and attachment arrive
+// there as registered window messages, commands and replies as WM_COPYDATA
+// text. On top of that transport it keeps the connection status, the
+// logged-in user, the protocol version and the buddy list, tells observers
+// about changes, and places calls, conferences, chats and SkypeOut calls.
+//
+// Everything runs on one thread. Commands are sent synchronously and Skype
+// may answer inside the send, so every handler may be entered again while
+// an outer one is still running: tables and lists are walked over copies.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <boost/function.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include "host/Variant.h"
+#include "platform/Windowing.h"
+#include "skype/ConnectionStatus.h"
+
+class CContact;
+class CSkypeBuddy;
+typedef boost::shared_ptr<CSkypeBuddy> CSkypeBuddyPtr;
+
+class CSkype : public platform::WindowHandler {
+  public:
+    typedef boost::function<void(ConnectionStatus)> ConnectionStatusCallback;
+    typedef boost::function<void(const std::string& reply)> APIResultCallback;
+    typedef boost::function<void(int code, const std::string& description)> APIErrorCallback;
+
+    // What a buddy record holds of its owner: a pointer that the owner
+    // clears when it is destroyed, so a record kept alive elsewhere never
+    // reaches a CSkype that is gone.
+    struct OwnerLink {
+        CSkype* skype;
+    };
+
+    // `application`: the Outlook application, held for the object's life
+    // (may be empty where there is no Outlook). Creates no window.
+    explicit CSkype(const host::DispatchPtr& application);
+    ~CSkype() override;
+    CSkype(const CSkype&) = delete;
+    CSkype& operator=(const CSkype&) = delete;
+
+    // --- Window and attachment ---
+    // Creates the hidden window ("Tandrel", never shown); its creation starts
+    // the discovery broadcast. Returns the window, or 0 on failure.
+    platform::WindowHandle CreateMessageWindow();
+    // Destroys the hidden window (its timers die with it; the buddy list is
+    // emptied).
+    void DestroyMessageWindow();
+    platform::WindowHandle GetMessageWindow() const { return window_; }
+    // The window Skype attached from; 0 while not attached.
+    platform::WindowHandle GetSkypeWindow() const { return skypeWindow_; }
+
+    // Sends one command to Skype, synchronously. Dropped without a word when
+    // not attached or when no Skype process runs.
+    void SendCommand(const std::string& command);
+    bool IsSkypeConnected();
+    bool IsSkypeRunning();
+    bool IsSkypeInstalled();
+    // Launches Skype, asking it to call `target` unless that is empty.
+    void StartSkype(const std::string& target);
+
+    // --- Replies, connection state and observers ---
+    ConnectionStatus GetConnectionStatus() const { return connectionStatus_; }
+    const std::string& GetCurrentUserHandle() const { return currentUserHandle_; }
+    int GetProtocol() const { return protocol_; }
+    int GetPingsSent() const { return pingsSent_; }
+    int GetPongsReceived() const { return pongsReceived_; }
+
+    // Each stores the callback under a new key and returns the key.
+    std::string AdviseConnectionStatus(const ConnectionStatusCallback& callback);
+    std::string AdviseAPIResult(const APIResultCallback& callback);
+    std::string AdviseAPIError(const APIErrorCallback& callback);
+    // Removes the key from all three tables (absent keys are ignored).
+    void Unadvise(const std::string& key);
+
+    // Records a new status and tells the observers (nothing when unchanged).
+    void OnChangeConnectionStatus(ConnectionStatus status);
+
+    // --- Skype users ---
+    void LoadBuddyList();
+    // Sends "GET USER <handle> <property>".
+    void GetUserProperty(const std::wstring& property, const std::wstring& handle);
+    // Appends a record for `handle` unless one exists (or the handle is empty).
+    void AddBuddy(const std::wstring& handle, bool isFriend);
+    CSkypeBuddyPtr FindBuddy(const std::wstring& handle);
+    CSkypeBuddyPtr FindBuddy(const CContact& contact);
+    // A copy of the list, in its current order.
+    std::vector<CSkypeBuddyPtr> GetBuddyList() const { return buddies_; }
+
+    // --- Calls and chats ---
+    // True when a command may be sent now; false after telling the user why not.
+    bool PreChecks(const std::wstring& target);
+    void SkypeIPCall(const std::wstring& target);
+    void SkypeIMChat(const std::wstring& target);
+    void SkypeOut(const std::wstring& number);
+    // Converts `number` in place into SkypeOut's international form; false
+    // (and the number unchanged) when that is not possible.
+    bool SkypifyPhoneNumber(std::wstring& number);
+
+    // --- platform::WindowHandler ---
+    void OnCreate(platform::WindowHandle self) override;
+    void OnDestroy(platform::WindowHandle self) override;
+    void OnTimer(platform::WindowHandle self, std::uintptr_t timerId) override;
+    platform::LResult OnCopyData(platform::WindowHandle self, platform::WindowHandle sender,
+                                 std::uintptr_t dataWord, const void* data,
+                                 std::uint32_t size) override;
+    bool OnMessage(platform::WindowHandle self, platform::MessageId message,
+                   platform::WParam wParam, platform::LParam lParam,
+                   platform::LResult* result) override;
+
+    // The handlers behind the window procedure.
+    platform::LResult OnSkypeAPIAttach(platform::WParam skypeWindow, platform::LParam status);
+    void OnDestoy();
+
+    const boost::shared_ptr<OwnerLink>& GetOwnerLink() const { return ownerLink_; }
+
+  private:
+    typedef std::map<std::string, ConnectionStatusCallback> ConnectionStatusTable;
+    typedef std::map<std::string, APIResultCallback> APIResultTable;
+    typedef std::map<std::string, APIErrorCallback> APIErrorTable;
+
+    void HandleReply(const std::string& reply);
+    void OnUsersReply(const std::string& list);
+    void NotifyAPIResult(const std::string& reply);
+    void NotifyAPIError(int code, const std::string& description);
+    void NotifyConnectionStatus(ConnectionStatus status);
+    void StartDiscovery();
+    void StopDiscovery();
+    void OnPingTimer();
+    // A message box owned by the hidden window, caption "Tandrel Information".
+    int Inform(const std::string& text, unsigned flags);
+    // The checks of a call or chat after PreChecks: false after telling why not.
+    bool MayCallOrChat(const std::string& target, unsigned selfMessageId);
+
+    // Members in the order the add-in has always kept them.
+    platform::WindowHandle window_ = platform::kNoWindow;
+    platform::WindowHandle skypeWindow_ = platform::kNoWindow;
+    host::DispatchPtr application_;
+    ConnectionStatus connectionStatus_ = kConnectionUnknown;
+    std::string currentUserHandle_;
+    int protocol_ = 0;
+    std::vector<CSkypeBuddyPtr> buddies_;
+    int pingsSent_ = 0;
+    int pongsReceived_ = 0;
+    ConnectionStatusTable connectionStatusObservers_;
+    APIResultTable apiResultObservers_;
+    APIErrorTable apiErrorObservers_;
+
+    boost::shared_ptr<OwnerLink> ownerLink_;
+};

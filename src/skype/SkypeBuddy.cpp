@@ -1,0 +1,107 @@
+#include "skype/SkypeBuddy.h"
+
+#include <boost/bind/bind.hpp>
+
+#include "platform/Platform.h"
+#include "util/Text.h"
+#include "util/Trace.h"
+
+namespace {
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return platform::text().CompareLocale(a, b) == 0;
+}
+
+}  // namespace
+
+CSkypeBuddy::CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFriend)
+    : owner_(owner->GetOwnerLink()), handle_(handle), statusText_(L"Unknown"), isFriend_(isFriend) {
+    TANDREL_TRACE("CSkypeBuddy::CSkypeBuddy");
+    key_ = owner->AdviseAPIResult(
+        boost::bind(&CSkypeBuddy::OnReturnAPIResult, this, boost::placeholders::_1));
+}
+
+CSkypeBuddy::~CSkypeBuddy() {
+    TANDREL_TRACE("CSkypeBuddy::~CSkypeBuddy");
+    if (owner_->skype != nullptr) {
+        try {
+            owner_->skype->Unadvise(key_);
+        } catch (...) {
+        }
+    }
+}
+
+std::wstring CSkypeBuddy::StatusTextFor(const std::wstring& onlineStatus) {
+    static const struct {
+        const wchar_t* word;
+        const wchar_t* text;
+    } kStatuses[] = {
+        {L"OFFLINE", L"Offline"},  {L"ONLINE", L"Online"},      {L"AWAY", L"Away"},
+        {L"NA", L"Not Available"}, {L"DND", L"Do Not Disturb"},
+    };
+    for (const auto& status : kStatuses) {
+        if (SameText(onlineStatus, status.word)) {
+            return status.text;
+        }
+    }
+    return L"Unavailable";
+}
+
+void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
+    TANDREL_TRACE("CSkypeBuddy::OnReturnAPIResult");
+    static const char kMarker[] = "USER ";
+    if (reply.find(kMarker) == std::string::npos) {
+        return;
+    }
+    // "USER <handle> <property> <value>", read from position 5 whatever
+    // stands before it.
+    const std::string rest = reply.substr(sizeof(kMarker) - 1);
+    const std::size_t handleEnd = rest.find(' ');
+    if (handleEnd == std::string::npos) {
+        return;
+    }
+    if (!SameText(text::FromAnsi(rest.substr(0, handleEnd)), handle_)) {
+        return;
+    }
+    const std::size_t propertyEnd = rest.find(' ', handleEnd + 1);
+    if (propertyEnd == std::string::npos) {
+        return;  // a property without a value part says nothing
+    }
+    const std::string property = rest.substr(handleEnd + 1, propertyEnd - handleEnd - 1);
+    const std::wstring value = text::FromAnsi(rest.substr(propertyEnd + 1));
+
+    if (property == "FULLNAME") {
+        fullName_ = value;
+    } else if (property == "PHONE_HOME") {
+        homePhone_ = value;
+    } else if (property == "PHONE_OFFICE") {
+        officePhone_ = value;
+    } else if (property == "PHONE_MOBILE") {
+        mobilePhone_ = value;
+    } else if (property == "ONLINESTATUS") {
+        statusText_ = StatusTextFor(value);
+    } else if (property == "BUDDYSTATUS") {
+        isFriend_ = SameText(value, L"3");
+    }
+}
+
+void CSkypeBuddy::Refresh() {
+    TANDREL_TRACE("CSkypeBuddy::Refresh");
+    // Locals only after the first send: a reply inside it may let go of
+    // this record.
+    const boost::shared_ptr<CSkype::OwnerLink> link = owner_;
+    const std::wstring handle = handle_;
+    if (link->skype != nullptr) {
+        link->skype->GetUserProperty(L"FULLNAME", handle);
+    }
+    if (link->skype != nullptr) {
+        link->skype->GetUserProperty(L"ONLINESTATUS", handle);
+    }
+}
+
+std::wstring CSkypeBuddy::GetDisplayName() const {
+    if (statusText_.empty()) {
+        return handle_;
+    }
+    return handle_ + L" (" + statusText_ + L")";
+}

@@ -1,0 +1,52 @@
+// CSkypeBuddy: one Skype user the add-in knows (a friend from Skype's list,
+// or a Skype name an Outlook item shows). It asks Skype for the user's full
+// name and online status and keeps itself current by reading the "USER"
+// notifications every API-result observer receives.
+#pragma once
+
+#include <string>
+
+#include <boost/shared_ptr.hpp>
+
+#include "skype/Skype.h"
+
+class CSkypeBuddy {
+  public:
+    // Subscribes to the owner's API results; `owner` must be alive.
+    CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFriend);
+    // Unsubscribes (when the owner still exists).
+    ~CSkypeBuddy();
+    CSkypeBuddy(const CSkypeBuddy&) = delete;
+    CSkypeBuddy& operator=(const CSkypeBuddy&) = delete;
+
+    // Applies a "USER <handle> <property> <value>" notification about this
+    // user; ignores every other reply.
+    void OnReturnAPIResult(const std::string& reply);
+    // Asks Skype for "FULLNAME", then "ONLINESTATUS".
+    void Refresh();
+
+    std::wstring GetHandle() const { return handle_; }
+    std::wstring GetFullName() const { return fullName_; }
+    std::wstring GetStatusText() const { return statusText_; }
+    std::wstring GetHomePhone() const { return homePhone_; }
+    std::wstring GetOfficePhone() const { return officePhone_; }
+    std::wstring GetMobilePhone() const { return mobilePhone_; }
+    bool IsFriend() const { return isFriend_; }
+    // The handle, then " (" status text ")" when there is a status text:
+    // "echo123 (Online)".
+    std::wstring GetDisplayName() const;
+
+    // The status text for one of Skype's "ONLINESTATUS" words.
+    static std::wstring StatusTextFor(const std::wstring& onlineStatus);
+
+  private:
+    const boost::shared_ptr<CSkype::OwnerLink> owner_;
+    const std::wstring handle_;
+    std::wstring fullName_;
+    std::wstring statusText_;
+    std::wstring homePhone_;
+    std::wstring officePhone_;
+    std::wstring mobilePhone_;
+    std::string key_;
+    bool isFriend_;
+};

@@ -1,0 +1,123 @@
+// CSkype's buddy list: loading it from Skype, adding records, finding a
+// record by handle or by an Outlook contact, and the "USERS" reply.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "outlook/Contact.h"
+#include "platform/Platform.h"
+#include "skype/Skype.h"
+#include "skype/SkypeBuddy.h"
+#include "skype/SkypeProtocol.h"
+#include "skype/SkypeReply.h"
+#include "util/Text.h"
+#include "util/Trace.h"
+
+namespace {
+
+// Skype needs a moment after a list before it answers property requests.
+constexpr std::uint32_t kPauseAfterListMs = 50;
+// Shorter surname keys match too much to mean anything.
+constexpr std::size_t kMinimumSurnameKey = 4;
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return platform::text().CompareLocale(a, b) == 0;
+}
+
+// The lower-case text (through the ANSI code page) of a name.
+std::string LowerAnsi(const std::wstring& text) { return text::ToLowerAnsi(text::ToAnsi(text)); }
+
+// The contact's surname for matching: its last name, or else what follows
+// the first blank of its full name; in lower case.
+std::string SurnameKey(const CContact& contact) {
+    if (!contact.GetLastName().empty()) {
+        return LowerAnsi(contact.GetLastName());
+    }
+    const std::string fullName = text::ToAnsi(contact.GetFullName());
+    const std::size_t blank = fullName.find(' ');
+    if (blank == std::string::npos) {
+        return std::string();
+    }
+    return text::ToLowerAnsi(fullName.substr(blank + 1));
+}
+
+}  // namespace
+
+void CSkype::LoadBuddyList() {
+    TANDREL_TRACE("CSkype::LoadBuddyList");
+    SendCommand(skype_protocol::kSearchFriendsCommand);
+}
+
+void CSkype::GetUserProperty(const std::wstring& property, const std::wstring& handle) {
+    TANDREL_TRACE("CSkype::GetUserProperty");
+    SendCommand(skype_protocol::kGetUserPrefix + text::ToAnsi(handle) + " " +
+                text::ToAnsi(property));
+}
+
+void CSkype::AddBuddy(const std::wstring& handle, bool isFriend) {
+    TANDREL_TRACE("CSkype::AddBuddy");
+    // An empty handle names nobody; a record for it would only ask Skype
+    // about nobody.
+    if (handle.empty() || FindBuddy(handle)) {
+        return;
+    }
+    buddies_.push_back(CSkypeBuddyPtr(new CSkypeBuddy(this, handle, isFriend)));
+}
+
+CSkypeBuddyPtr CSkype::FindBuddy(const std::wstring& handle) {
+    TANDREL_TRACE("CSkype::FindBuddy");
+    for (const CSkypeBuddyPtr& buddy : buddies_) {
+        if (SameText(buddy->GetHandle(), handle)) {
+            return buddy;
+        }
+    }
+    return CSkypeBuddyPtr();
+}
+
+CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {
+    TANDREL_TRACE("CSkype::FindBuddy");
+    const std::string key = SurnameKey(contact);
+    const bool keyUsable = key.size() >= kMinimumSurnameKey;
+    // A copy: the walk converts text, which never sends, but the list must
+    // not change under it either way.
+    const std::vector<CSkypeBuddyPtr> buddies = buddies_;
+    for (const CSkypeBuddyPtr& buddy : buddies) {
+        const std::wstring handle = buddy->GetHandle();
+        const std::wstring fullName = buddy->GetFullName();
+        if (SameText(handle, contact.GetSkypeName())) {
+            return buddy;
+        }
+        if (!fullName.empty() && SameText(fullName, contact.GetFullName())) {
+            return buddy;
+        }
+        // Without a usable surname key the later records are still compared
+        // by handle and full name: stopping here would miss them.
+        if (!keyUsable) {
+            continue;
+        }
+        if (!handle.empty() && LowerAnsi(handle).find(key) != std::string::npos) {
+            return buddy;
+        }
+        if (!fullName.empty() && LowerAnsi(fullName).find(key) != std::string::npos) {
+            return buddy;
+        }
+    }
+    return CSkypeBuddyPtr();
+}
+
+void CSkype::OnUsersReply(const std::string& list) {
+    for (const std::string& handle : skype_reply::SplitUserList(list)) {
+        AddBuddy(text::FromAnsi(handle), true);
+    }
+    platform::sleeper().Sleep(kPauseAfterListMs);
+    std::stable_sort(buddies_.begin(), buddies_.end(),
+                     [](const CSkypeBuddyPtr& a, const CSkypeBuddyPtr& b) {
+                         return platform::text().CompareLocale(a->GetHandle(), b->GetHandle()) < 0;
+                     });
+    // Each refresh sends, and replies inside the sends may add, sort or
+    // empty the list: walk a copy, so every record is asked once.
+    const std::vector<CSkypeBuddyPtr> sorted = buddies_;
+    for (const CSkypeBuddyPtr& buddy : sorted) {
+        buddy->Refresh();
+    }
+}

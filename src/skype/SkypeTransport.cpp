@@ -1,0 +1,266 @@
+// CSkype's window and transport: the hidden window, discovery and
+// attachment, the ping watchdog, sending commands, and finding, detecting
+// and launching the Skype program.
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "resources/Addresses.h"
+#include "resources/StringIds.h"
+#include "skype/Skype.h"
+#include "skype/SkypeApiMessages.h"
+#include "skype/SkypeBuddy.h"
+#include "skype/SkypeProtocol.h"
+#include "util/RegistryKey.h"
+#include "util/Settings.h"
+#include "util/Text.h"
+#include "util/Trace.h"
+
+namespace {
+
+// "SkypePath" of the current user, or failing that of the machine; empty
+// pointer when Skype has left no such value.
+CRegistryValuePtr ReadSkypePath() {
+    {
+        CRegistryKey user(platform::RegistryRoot::CurrentUser, settings::kSkypePhoneKeyPath,
+                          platform::access::kRead);
+        CRegistryValuePtr path = user.Query(settings::kSkypePath);
+        if (path) {
+            return path;
+        }
+    }
+    CRegistryKey machine(platform::RegistryRoot::LocalMachine, settings::kSkypePhoneKeyPath,
+                         platform::access::kRead);
+    return machine.Query(settings::kSkypePath);
+}
+
+}  // namespace
+
+CSkype::CSkype(const host::DispatchPtr& application)
+    : application_(application), ownerLink_(new OwnerLink{this}) {
+    TANDREL_TRACE("CSkype::CSkype");
+}
+
+CSkype::~CSkype() {
+    TANDREL_TRACE("CSkype::~CSkype");
+    // A window left alive would keep calling a handler that is gone.
+    if (window_ != platform::kNoWindow) {
+        try {
+            DestroyMessageWindow();
+        } catch (...) {
+        }
+    }
+    connectionStatusObservers_.clear();
+    apiResultObservers_.clear();
+    apiErrorObservers_.clear();
+    // Records that callers still hold must no longer reach this object.
+    ownerLink_->skype = nullptr;
+    buddies_.clear();
+    application_.reset();
+}
+
+platform::WindowHandle CSkype::CreateMessageWindow() {
+    if (window_ != platform::kNoWindow) {
+        return window_;
+    }
+    // OnCreate stores the handle and starts the discovery broadcast.
+    const platform::WindowHandle window =
+        platform::windowing().CreateHiddenWindow(skype_protocol::kWindowTitle, this);
+    if (window != platform::kNoWindow && window_ == platform::kNoWindow) {
+        window_ = window;
+    }
+    return window_;
+}
+
+void CSkype::DestroyMessageWindow() {
+    if (window_ == platform::kNoWindow) {
+        return;
+    }
+    platform::windowing().DestroyWindow(window_);
+    window_ = platform::kNoWindow;
+}
+
+void CSkype::OnCreate(platform::WindowHandle self) {
+    TANDREL_TRACE("CSkype::OnCreate");
+    window_ = self;
+    StartDiscovery();
+}
+
+void CSkype::OnDestroy(platform::WindowHandle self) {
+    try {
+        OnDestoy();
+    } catch (const std::exception&) {
+        // Nothing may leave the window procedure.
+    }
+    window_ = platform::kNoWindow;
+}
+
+void CSkype::OnDestoy() {
+    TANDREL_TRACE("CSkype::OnDestoy");
+    // Records unsubscribe as they go; the list is emptied before the last
+    // reference to any of them is let go.
+    std::vector<CSkypeBuddyPtr> doomed;
+    doomed.swap(buddies_);
+    doomed.clear();
+}
+
+bool CSkype::OnMessage(platform::WindowHandle self, platform::MessageId message,
+                       platform::WParam wParam, platform::LParam lParam,
+                       platform::LResult* result) {
+    const platform::MessageId attach = skype_api::AttachMessage();
+    if (attach == 0 || message != attach) {
+        return false;
+    }
+    try {
+        *result = OnSkypeAPIAttach(wParam, lParam);
+    } catch (const std::exception&) {
+        *result = 1;
+    }
+    return true;
+}
+
+platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platform::LParam status) {
+    TANDREL_TRACE("CSkype::OnSkypeAPIAttach");
+    // The status is compared whole: a value that only looks like 0 in its
+    // low bits is an unknown status, not an attachment.
+    switch (status) {
+        case skype_protocol::kAttachSuccess:
+            StopDiscovery();
+            skypeWindow_ = static_cast<platform::WindowHandle>(skypeWindow);
+            SendCommand(skype_protocol::kNameCommand);
+            SendCommand(skype_protocol::kProtocolCommand);
+            SendCommand(skype_protocol::kGetCurrentUserCommand);
+            SendCommand(skype_protocol::kGetConnStatusCommand);
+            SendCommand(skype_protocol::kSearchFriendsCommand);
+            pingsSent_ = 0;
+            pongsReceived_ = 0;
+            if (window_ != platform::kNoWindow) {
+                platform::windowing().SetTimer(window_, skype_protocol::kPingTimerId,
+                                               skype_protocol::kPingPeriodMs);
+            }
+            break;
+        case skype_protocol::kAttachPendingAuthorization:
+        case skype_protocol::kAttachNotAvailable:
+            // Skype sends another attach message when the user decides or
+            // logs in.
+            StopDiscovery();
+            break;
+        case skype_protocol::kAttachRefused:
+            StopDiscovery();
+            Inform(text::LoadAnsiString(ids::kSkypeAccessDenied), platform::mb::kIconInformation);
+            skypeWindow_ = platform::kNoWindow;
+            break;
+        case skype_protocol::kAttachApiAvailable:
+            StartDiscovery();
+            break;
+        default: {
+            const std::string message = "Unknown Skype Attachment Status '" +
+                                        std::to_string(static_cast<long long>(status)) +
+                                        "'. Please report this error and the status to " +
+                                        addresses::kSupportEmail;
+            Inform(message, platform::mb::kIconExclamation);
+            break;
+        }
+    }
+    return 1;
+}
+
+void CSkype::OnTimer(platform::WindowHandle self, std::uintptr_t timerId) {
+    try {
+        TANDREL_TRACE("CSkype::OnTimer");
+        if (timerId == skype_protocol::kDiscoveryTimerId) {
+            platform::windowing().Post(platform::kBroadcast, skype_api::DiscoverMessage(),
+                                       static_cast<platform::WParam>(window_), 0);
+        } else if (timerId == skype_protocol::kPingTimerId) {
+            OnPingTimer();
+        }
+    } catch (const std::exception&) {
+        // Nothing may leave the window procedure.
+    }
+}
+
+void CSkype::OnPingTimer() {
+    if (pingsSent_ == pongsReceived_) {
+        ++pingsSent_;
+        SendCommand(skype_protocol::kPingCommand);
+        return;
+    }
+    // The last PING went unanswered for a whole period: look for Skype
+    // again. The Skype window, status and buddies stay until it answers.
+    StartDiscovery();
+    platform::windowing().KillTimer(window_, skype_protocol::kPingTimerId);
+}
+
+void CSkype::StartDiscovery() {
+    if (window_ != platform::kNoWindow) {
+        platform::windowing().SetTimer(window_, skype_protocol::kDiscoveryTimerId,
+                                       skype_protocol::kDiscoveryPeriodMs);
+    }
+}
+
+void CSkype::StopDiscovery() {
+    if (window_ != platform::kNoWindow) {
+        platform::windowing().KillTimer(window_, skype_protocol::kDiscoveryTimerId);
+    }
+}
+
+void CSkype::SendCommand(const std::string& command) {
+    TANDREL_TRACE("CSkype::SendCommand");
+    if (skypeWindow_ == platform::kNoWindow) {
+        return;
+    }
+    if (!IsSkypeRunning()) {
+        return;
+    }
+    // The terminating NUL is counted and sent.
+    std::vector<char> buffer(command.size() + 1, '\0');
+    command.copy(buffer.data(), command.size());
+    platform::windowing().SendCopyData(skypeWindow_, window_, 0, buffer.data(),
+                                       static_cast<std::uint32_t>(buffer.size()));
+}
+
+bool CSkype::IsSkypeConnected() {
+    TANDREL_TRACE("CSkype::IsSkypeConnected");
+    return connectionStatus_ == kConnectionOnline;
+}
+
+bool CSkype::IsSkypeRunning() {
+    TANDREL_TRACE("CSkype::IsSkypeRunning");
+    std::vector<std::string> names;
+    if (!platform::processes().ListModuleNames(&names)) {
+        return false;
+    }
+    for (const std::string& name : names) {
+        // Case-sensitive, these two spellings only: SKYPE.EXE does not count.
+        if (name.find(skype_protocol::kProcessName) != std::string::npos ||
+            name.find(skype_protocol::kProcessNameLower) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CSkype::IsSkypeInstalled() {
+    TANDREL_TRACE("CSkype::IsSkypeInstalled");
+    return static_cast<bool>(ReadSkypePath());
+}
+
+void CSkype::StartSkype(const std::string& target) {
+    TANDREL_TRACE("CSkype::StartSkype");
+    CRegistryValuePtr path = ReadSkypePath();
+    if (!path) {
+        return;
+    }
+    std::string parameters;
+    if (!target.empty()) {
+        parameters = std::string("\"") + skype_protocol::kCallToSwitch + target + "\"";
+    }
+    platform::shell().Execute(platform::kNoWindow, "open", path->GetText(), parameters,
+                              std::string(), platform::show::kMinimized);
+}
+
+int CSkype::Inform(const std::string& text, unsigned flags) {
+    return platform::ui().ShowMessageBox(window_, text,
+                                         text::LoadAnsiString(ids::kCaptionInformation), flags);
+}
