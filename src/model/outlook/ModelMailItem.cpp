@@ -1,0 +1,87 @@
+#include "model/outlook/ModelMailItem.h"
+
+#include "outlook/OutlookIds.h"
+
+namespace model {
+
+namespace {
+
+const int kOlMail = 43;  // OlObjectClass olMail
+
+
+}  // namespace
+
+ModelRecipient::ModelRecipient(CallLog* log, const ModelAddress& address)
+    : ModelObject("Recipient", log), address_(address) {
+    Implements(outlook::kIID_Recipient);
+    DefineValue("Address", host::Variant::Bstr(address.address));
+    DefineValue("Name", host::Variant::Bstr(address.name));
+    DefineValue("Type", host::Variant::I4(1));  // olTo
+}
+
+ModelRecipients::ModelRecipients(CallLog* log, const std::vector<ModelAddress>& addresses)
+    : ModelObject("Recipients", log) {
+    Implements(outlook::kIID_Recipients);
+    for (const ModelAddress& address : addresses) {
+        recipients_.push_back(boost::shared_ptr<ModelRecipient>(new ModelRecipient(log, address)));
+    }
+    DefineProperty("Count", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::I4(static_cast<std::int32_t>(recipients_.size()));
+        return host::hr::kOk;
+    });
+    DefineMethod("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+        std::int32_t index = 0;
+        if (args.size() != 1) return host::hr::kBadParamCount;
+        if (!args[0].ToInt32(&index) || index < 1 ||
+            index > static_cast<std::int32_t>(recipients_.size())) {
+            return host::hr::kInvalidArg;
+        }
+        *result = host::Variant::Object(recipients_[index - 1]);
+        return host::hr::kOk;
+    });
+}
+
+const std::vector<std::string>& ModelMailItem::TextProperties() {
+    static const std::vector<std::string> kNames = {
+        "Subject", "Body", "SenderName", "SenderEmailAddress", "EntryID", "To", "CC",
+        "ReplyRecipientNames"};
+    return kNames;
+}
+
+ModelMailItem::ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
+                             const Spec& spec)
+    : ModelItem("MailItem", log, outlook::kIID_MailItem, kOlMail, TextProperties(), application),
+      log_(log),
+      spec_(spec),
+      application_(application) {
+    SetText("Subject", spec.subject);
+    SetText("Body", spec.body);
+    SetText("SenderName", spec.senderName);
+    SetText("SenderEmailAddress", spec.senderAddress);
+    DefineProperty("Saved", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Bool(saved_);
+        return host::hr::kOk;
+    });
+    DefineProperty("Recipients", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(
+            boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, spec_.to)));
+        return host::hr::kOk;
+    });
+    DefineMethod("Reply", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+        if (!args.empty()) return host::hr::kBadParamCount;
+        Spec reply;
+        reply.subject = L"RE: " + spec_.subject;
+        reply.to = spec_.replyTo;
+        if (reply.to.empty()) {
+            reply.to.push_back(ModelAddress{spec_.senderAddress, spec_.senderName});
+        }
+        ModelMailItemPtr item(new ModelMailItem(log_, application_, reply));
+        item->saved_ = false;
+        ++repliesMade_;
+        lastReply_ = item;
+        *result = host::Variant::Object(item);
+        return host::hr::kOk;
+    });
+}
+
+}  // namespace model
