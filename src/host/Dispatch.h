@@ -20,7 +20,7 @@ namespace host {
 class EventSink;
 
 class Dispatch {
-public:
+  public:
     virtual ~Dispatch() = default;
 
     // The object seen through interface `iid`, or null when it does not
@@ -40,6 +40,10 @@ public:
     virtual HResult Unadvise(const Guid& diid, std::uint32_t cookie) = 0;
     // COM identity: equal for every interface of one object.
     virtual const void* Identity() const = 0;
+    // The description the object gave with the failure of the last get,
+    // put or call made through this reference (the exception information of
+    // a failed Invoke); empty when it gave none or the last call succeeded.
+    virtual std::wstring ErrorDescription() const { return std::wstring(); }
 
     // Conveniences over the calls above.
     Variant Get(const std::string& name);

@@ -52,6 +52,9 @@ bool Expect(const std::string& text, std::size_t* pos, char c) {
 }  // namespace
 
 bool Guid::Parse(const std::string& text, Guid* guid) {
+    if (!guid) {
+        return false;
+    }
     std::string body = text;
     if (body.size() == 38 && body.front() == '{' && body.back() == '}') {
         body = body.substr(1, 36);

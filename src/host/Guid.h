@@ -15,12 +15,13 @@ struct Guid {
 
     // "{00063079-0000-0000-C000-000000000046}" (upper case, with braces).
     std::string ToString() const;
-    // Accepts the form above with or without braces, either letter case.
+    // Accepts the form above with or without braces, either letter case;
+    // anything else (a wrong length, a bad digit, a dash missing or moved,
+    // one brace alone) answers false and leaves *guid unchanged.
     static bool Parse(const std::string& text, Guid* guid);
 
     friend bool operator==(const Guid& a, const Guid& b) {
-        return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 &&
-               a.data4 == b.data4;
+        return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 && a.data4 == b.data4;
     }
     friend bool operator!=(const Guid& a, const Guid& b) { return !(a == b); }
     friend bool operator<(const Guid& a, const Guid& b) { return a.ToString() < b.ToString(); }

@@ -9,15 +9,32 @@
 // Member names are matched without regard to case, as GetIDsOfNames does.
 // An unknown member answers DISP_E_UNKNOWNNAME; a member can be made to fail
 // on its next calls (FailNext) to model a host that refuses.
+//
+// Answers follow what a type-library IDispatch gives an automation client:
+//   - more arguments than declared, or fewer than the required ones:
+//     DISP_E_BADPARAMCOUNT; a required argument passed as Missing():
+//     DISP_E_PARAMNOTFOUND;
+//   - a property get of a method, a put of a method or read-only property:
+//     DISP_E_MEMBERNOTFOUND; a method call of a property runs its getter
+//     (clients call with DISPATCH_METHOD | DISPATCH_PROPERTYGET);
+//   - omitted trailing optional arguments reach the member as Missing(), so a
+//     member always sees its declared number of arguments;
+//   - a member that throws answers DISP_E_EXCEPTION; no exception leaves;
+//   - a failing call leaves the result empty.
+//
+// Objects must be owned by a ModelObjectPtr (boost::shared_ptr): interface
+// queries answer the object itself, and an object keeps itself alive while one
+// of its members runs or while it fires an event (a sink may drop the last
+// outside reference). The CallLog must outlive the objects that write to it.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <boost/enable_shared_from_this.hpp>
+#include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 
 #include "host/Dispatch.h"
@@ -28,38 +45,58 @@ namespace model {
 struct CallRecord {
     enum class Kind { Get, Put, Call, QueryInterface, Advise, Unadvise };
     std::string object;  // the class name the object was made with
-    std::string member;  // member name (or the IID/DIID text for the interface kinds)
+    std::string member;  // member name as called (or the IID/DIID text for the interface kinds)
     Kind kind;
-    std::vector<host::Variant> args;  // declaration order; for Put: the value
+    std::vector<host::Variant>
+        args;  // declaration order, as the caller passed them; Put: the value
+    host::HResult result = host::hr::kOk;  // what the call answered
 };
 
-// Shared by all objects of one model host, in call order.
+// "Get", "Put", "Call", ... for test messages.
+const char* KindName(CallRecord::Kind kind);
+
+// Shared by all objects of one model host, in call order. A call made from
+// inside another (a member that calls a second object) comes after it.
 class CallLog {
-public:
+  public:
     void Add(CallRecord record) { records_.push_back(std::move(record)); }
     const std::vector<CallRecord>& records() const { return records_; }
-    // The calls of one member (any object of that class name when `object`
-    // is not empty), in order.
+    // The calls of one member (names compared without regard to case; only
+    // objects of class `object` when it is not empty), in order.
     std::vector<CallRecord> Of(const std::string& member, const std::string& object = "") const;
     void Clear() { records_.clear(); }
 
-private:
+    // Used by ModelObject to fill in the answer of a call it recorded.
+    void SetResult(std::size_t index, host::HResult result);
+
+  private:
     std::vector<CallRecord> records_;
 };
 
 class ModelObject : public host::Dispatch, public boost::enable_shared_from_this<ModelObject> {
-public:
-    typedef std::function<host::HResult(const std::vector<host::Variant>& args,
-                                        host::Variant* result)>
+  public:
+    // Getters and methods receive their declared number of arguments, in
+    // declaration order (omitted optional ones as Missing()).
+    typedef boost::function<host::HResult(const std::vector<host::Variant>& args,
+                                          host::Variant* result)>
         Getter;
-    typedef std::function<host::HResult(const host::Variant& value)> Putter;
-    typedef std::function<host::HResult(const std::vector<host::Variant>& args,
-                                        host::Variant* result)>
+    typedef boost::function<host::HResult(const host::Variant& value)> Putter;
+    typedef boost::function<host::HResult(const std::vector<host::Variant>& args,
+                                          host::Variant* result)>
         Method;
+
+    // The parameters of a method or an indexed property: `required` first,
+    // then `optional` ones.
+    struct Params {
+        int required = 0;
+        int optional = 0;
+    };
 
     // `log` may be null (nothing recorded).
     ModelObject(std::string className, CallLog* log);
     ~ModelObject() override;
+    ModelObject(const ModelObject&) = delete;
+    ModelObject& operator=(const ModelObject&) = delete;
 
     // host::Dispatch
     host::DispatchPtr QueryInterface(const host::Guid& iid) override;
@@ -72,33 +109,63 @@ public:
                          std::uint32_t* cookie) override;
     host::HResult Unadvise(const host::Guid& diid, std::uint32_t cookie) override;
     const void* Identity() const override { return this; }
+    std::wstring ErrorDescription() const override;
 
     const std::string& className() const { return className_; }
 
     // Fires event `dispid` of `diid` at every advised sink (in advise
-    // order), with `args` in declaration order. Returns the last failing
-    // HResult of a sink, or kOk.
+    // order), with `args` in declaration order; a by-reference argument
+    // (Variant::BoolRef) lets the sinks write into the firer's storage. Each
+    // sink gets its own DispParams. Sinks advised during the fire are not
+    // called; sinks unadvised during it (by themselves or an earlier sink)
+    // are not called any more. Returns the last failing HResult of a sink,
+    // or kOk. Firing an interface the object does not source is a mistake
+    // of the model and throws std::logic_error.
     host::HResult FireEvent(const host::Guid& diid, host::DispId dispid,
                             const std::vector<host::Variant>& args);
     std::size_t SinkCount(const host::Guid& diid) const;
 
     // The next `times` calls of `member` (get, put or method) answer `code`
-    // and do nothing else.
-    void FailNext(const std::string& member, host::HResult code, int times = 1);
+    // and do nothing else; ErrorDescription() then gives `description`.
+    void FailNext(const std::string& member, host::HResult code, int times = 1,
+                  const std::wstring& description = std::wstring());
+    // The next `times` Advise / Unadvise calls for `diid` answer `code` and
+    // change nothing (a source that refuses).
+    void FailNextAdvise(const host::Guid& diid, host::HResult code, int times = 1);
+    void FailNextUnadvise(const host::Guid& diid, host::HResult code, int times = 1);
 
-protected:
+  protected:
+    // Interfaces QueryInterface answers besides IUnknown and IDispatch.
     void Implements(const host::Guid& iid);
+    // Event interfaces the object has a connection point for.
     void SourcesEvents(const host::Guid& diid);
+    // A property without index arguments; no putter means read-only.
     void DefineProperty(const std::string& name, Getter getter, Putter putter = Putter());
-    void DefineMethod(const std::string& name, Method method);
+    // A property read with index arguments (Item(index)); read-only.
+    void DefineIndexedProperty(const std::string& name, Params params, Getter getter);
+    void DefineMethod(const std::string& name, Params params, Method method);
     // A read/write property kept in the object itself, initially `initial`.
     void DefineValue(const std::string& name, host::Variant initial);
+    // The value of a property made with DefineValue (std::logic_error for
+    // any other name). SetValue records nothing: it is the model's own write.
     host::Variant Value(const std::string& name) const;
     void SetValue(const std::string& name, const host::Variant& value);
+    // For a member that fails: the text ErrorDescription() gives after it.
+    void SetErrorDescription(const std::wstring& description);
 
-private:
+  private:
     struct Members;
-    Members* members_;
+    struct Member;
+
+    host::HResult Handle(CallRecord::Kind kind, const std::string& name,
+                         const std::vector<host::Variant>& args, host::Variant* result);
+    host::HResult Run(CallRecord::Kind kind, const std::string& name,
+                      const std::vector<host::Variant>& args, host::Variant* result);
+    std::size_t Record(CallRecord::Kind kind, const std::string& member,
+                       const std::vector<host::Variant>& args);
+    void Answer(std::size_t record, host::HResult result);
+
+    std::unique_ptr<Members> members_;
     std::string className_;
     CallLog* log_;
 };
