@@ -71,7 +71,7 @@ host::Variant TypedObject::CallOrThrow(const char* name, const std::vector<host:
         throw host::ComError(host::hr::kPointer, iid);
     }
     host::Variant result;
-    host::ThrowIfFailed(object_->Call(name, args, &result), iid);
+    host::ThrowIfFailed(object_->Call(name, args, &result), iid, *object_);
     return result;
 }
 

@@ -27,7 +27,7 @@ ModelCommandBarControl::ModelCommandBarControl(const std::string& className, Cal
         return host::hr::kOk;
     });
     // Delete([Temporary]).
-    DefineMethod("Delete", [this](const std::vector<host::Variant>& args, host::Variant*) {
+    DefineMethod("Delete", Params{0, 1}, [this](const std::vector<host::Variant>& args, host::Variant*) {
         if (args.size() > 1) return host::hr::kBadParamCount;
         if (deleted_) return host::hr::kFail;
         deleted_ = true;
@@ -87,7 +87,7 @@ ModelCommandBarComboBox::ModelCommandBarComboBox(CallLog* log, int type, bool te
         *result = host::Variant::I4(CountOf(list_.size()));
         return host::hr::kOk;
     });
-    DefineProperty("List", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineIndexedProperty("List", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         std::int32_t index = 0;
         if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
             index > CountOf(list_.size())) {
@@ -112,7 +112,7 @@ ModelCommandBarComboBox::ModelCommandBarComboBox(CallLog* log, int type, bool te
             return host::hr::kOk;
         });
     // AddItem(Text, [Index]): appends, or inserts before a 1-based position.
-    DefineMethod("AddItem", [this](const std::vector<host::Variant>& args, host::Variant*) {
+    DefineMethod("AddItem", Params{1, 1}, [this](const std::vector<host::Variant>& args, host::Variant*) {
         if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
         if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
         std::int32_t position = CountOf(list_.size()) + 1;
@@ -123,7 +123,7 @@ ModelCommandBarComboBox::ModelCommandBarComboBox(CallLog* log, int type, bool te
         list_.insert(list_.begin() + (position - 1), args[0].bstr());
         return host::hr::kOk;
     });
-    DefineMethod("Clear", [this](const std::vector<host::Variant>& args, host::Variant*) {
+    DefineMethod("Clear", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
         if (!args.empty()) return host::hr::kBadParamCount;
         list_.clear();
         listIndex_ = 0;

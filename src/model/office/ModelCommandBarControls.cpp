@@ -24,7 +24,7 @@ ModelCommandBarControls::ModelCommandBarControls(CallLog* log)
         *result = host::Variant::I4(CountOf(controls_.size()));
         return host::hr::kOk;
     });
-    DefineProperty("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineIndexedProperty("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (args[0].type() == host::VarType::Bstr) {
             ModelCommandBarControlPtr found = FindByCaption(args[0].bstr());
@@ -39,7 +39,7 @@ ModelCommandBarControls::ModelCommandBarControls(CallLog* log)
         *result = host::Variant::Object(controls_[index - 1]);
         return host::hr::kOk;
     });
-    DefineMethod("Add", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Add", Params{0, 5}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         return Add(args, result);
     });
 }

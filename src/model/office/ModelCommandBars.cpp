@@ -34,7 +34,7 @@ ModelCommandBar::ModelCommandBar(CallLog* log, const std::wstring& name, int pos
         *result = host::Variant::Object(controls_);
         return host::hr::kOk;
     });
-    DefineMethod("Delete", [this](const std::vector<host::Variant>& args, host::Variant*) {
+    DefineMethod("Delete", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
         if (!args.empty()) return host::hr::kBadParamCount;
         if (deleted_) return host::hr::kFail;
         // Keep this bar alive until the call returns.
@@ -60,7 +60,7 @@ ModelCommandBars::ModelCommandBars(CallLog* log) : ModelObject("CommandBars", lo
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineProperty("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineIndexedProperty("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (args[0].type() == host::VarType::Bstr) {
             ModelCommandBarPtr bar = FindBar(args[0].bstr());
@@ -77,7 +77,7 @@ ModelCommandBars::ModelCommandBars(CallLog* log) : ModelObject("CommandBars", lo
     });
     // Add([Name], [Position], [MenuBar], [Temporary]). A name already in
     // use is refused, as Office refuses it.
-    DefineMethod("Add", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Add", Params{0, 4}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() > 4) return host::hr::kBadParamCount;
         std::wstring name = L"Custom " + std::to_wstring(bars_.size() + 1);
         if (!Omitted(args, 0)) {

@@ -69,7 +69,7 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
         *result = host::Variant::I4(static_cast<std::int32_t>(properties_.size()));
         return NoArguments(args);
     });
-    DefineMethod("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() != 1) return host::hr::kBadParamCount;
         std::int32_t index = 0;
         ModelUserPropertyPtr found;
@@ -84,14 +84,14 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
         return host::hr::kOk;
     });
     // Find(Name, [Custom]): null (not a failure) when there is no such property.
-    DefineMethod("Find", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Find", Params{1, 1}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
         if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
         *result = host::Variant::Object(FindByName(args[0].bstr()));
         return host::hr::kOk;
     });
     // Add(Name, Type, [AddToFolderFields], [DisplayFormat]).
-    DefineMethod("Add", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Add", Params{2, 2}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() < 2 || args.size() > 4) return host::hr::kBadParamCount;
         std::int32_t type = 0;
         if (args[0].type() != host::VarType::Bstr || args[0].bstr().empty() ||
@@ -107,7 +107,7 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
         *result = host::Variant::Object(property);
         return host::hr::kOk;
     });
-    DefineMethod("Remove", [this](const std::vector<host::Variant>& args, host::Variant*) {
+    DefineMethod("Remove", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
         std::int32_t index = 0;
         if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
             index > static_cast<std::int32_t>(properties_.size())) {

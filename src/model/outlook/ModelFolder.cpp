@@ -54,7 +54,7 @@ ModelItems::ModelItems(CallLog* log, int itemType) : ModelObject("Items", log), 
         *result = host::Variant::I4(CountOf(items_.size()));
         return host::hr::kOk;
     });
-    DefineMethod("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         std::int32_t index = 0;
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(items_.size())) {
@@ -63,7 +63,7 @@ ModelItems::ModelItems(CallLog* log, int itemType) : ModelObject("Items", log), 
         *result = host::Variant::Object(items_[index - 1]);
         return host::hr::kOk;
     });
-    DefineMethod("Find", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Find", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
         ModelItemPtr found;
@@ -103,7 +103,7 @@ ModelFolders::ModelFolders(CallLog* log) : ModelObject("Folders", log) {
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineMethod("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (args[0].type() == host::VarType::Bstr) {
             for (const ModelFolderPtr& folder : folders_) {

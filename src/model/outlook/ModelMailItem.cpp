@@ -29,7 +29,7 @@ ModelRecipients::ModelRecipients(CallLog* log, const std::vector<ModelAddress>& 
         *result = host::Variant::I4(static_cast<std::int32_t>(recipients_.size()));
         return host::hr::kOk;
     });
-    DefineMethod("Item", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         std::int32_t index = 0;
         if (args.size() != 1) return host::hr::kBadParamCount;
         if (!args[0].ToInt32(&index) || index < 1 ||
@@ -67,7 +67,7 @@ ModelMailItem::ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& a
             boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, spec_.to)));
         return host::hr::kOk;
     });
-    DefineMethod("Reply", [this](const std::vector<host::Variant>& args, host::Variant* result) {
+    DefineMethod("Reply", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
         if (!args.empty()) return host::hr::kBadParamCount;
         Spec reply;
         reply.subject = L"RE: " + spec_.subject;
