@@ -11,8 +11,8 @@ std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size);
 
 }  // namespace
 
-ModelCommandBarControl::ModelCommandBarControl(const std::string& className, CallLog* log,
-                                               int type, bool temporary)
+ModelCommandBarControl::ModelCommandBarControl(const std::string& className, CallLog* log, int type,
+                                               bool temporary)
     : ModelObject(className, log), type_(type), temporary_(temporary) {
     Implements(office::kIID_CommandBarControl);
     DefineValue("Caption", host::Variant::Bstr(L""));
@@ -27,15 +27,16 @@ ModelCommandBarControl::ModelCommandBarControl(const std::string& className, Cal
         return host::hr::kOk;
     });
     // Delete([Temporary]).
-    DefineMethod("Delete", Params{0, 1}, [this](const std::vector<host::Variant>& args, host::Variant*) {
-        if (args.size() > 1) return host::hr::kBadParamCount;
-        if (deleted_) return host::hr::kFail;
-        deleted_ = true;
-        if (boost::shared_ptr<ModelCommandBarControls> owner = owner_.lock()) {
-            owner->Remove(this);
-        }
-        return host::hr::kOk;
-    });
+    DefineMethod("Delete", Params{0, 1},
+                 [this](const std::vector<host::Variant>& args, host::Variant*) {
+                     if (args.size() > 1) return host::hr::kBadParamCount;
+                     if (deleted_) return host::hr::kFail;
+                     deleted_ = true;
+                     if (boost::shared_ptr<ModelCommandBarControls> owner = owner_.lock()) {
+                         owner->Remove(this);
+                     }
+                     return host::hr::kOk;
+                 });
 }
 
 ModelCommandBarButton::ModelCommandBarButton(CallLog* log, bool temporary)
@@ -87,15 +88,16 @@ ModelCommandBarComboBox::ModelCommandBarComboBox(CallLog* log, int type, bool te
         *result = host::Variant::I4(CountOf(list_.size()));
         return host::hr::kOk;
     });
-    DefineIndexedProperty("List", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        std::int32_t index = 0;
-        if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
-            index > CountOf(list_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Bstr(list_[index - 1]);
-        return host::hr::kOk;
-    });
+    DefineIndexedProperty("List", Params{1, 0},
+                          [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                              std::int32_t index = 0;
+                              if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
+                                  index > CountOf(list_.size())) {
+                                  return host::hr::kInvalidArg;
+                              }
+                              *result = host::Variant::Bstr(list_[index - 1]);
+                              return host::hr::kOk;
+                          });
     DefineProperty(
         "ListIndex",
         [this](const std::vector<host::Variant>&, host::Variant* result) {
@@ -112,23 +114,26 @@ ModelCommandBarComboBox::ModelCommandBarComboBox(CallLog* log, int type, bool te
             return host::hr::kOk;
         });
     // AddItem(Text, [Index]): appends, or inserts before a 1-based position.
-    DefineMethod("AddItem", Params{1, 1}, [this](const std::vector<host::Variant>& args, host::Variant*) {
-        if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
-        if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
-        std::int32_t position = CountOf(list_.size()) + 1;
-        if (args.size() == 2 && !args[1].isMissing() &&
-            (!args[1].ToInt32(&position) || position < 1 || position > CountOf(list_.size()) + 1)) {
-            return host::hr::kInvalidArg;
-        }
-        list_.insert(list_.begin() + (position - 1), args[0].bstr());
-        return host::hr::kOk;
-    });
-    DefineMethod("Clear", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
-        if (!args.empty()) return host::hr::kBadParamCount;
-        list_.clear();
-        listIndex_ = 0;
-        return host::hr::kOk;
-    });
+    DefineMethod("AddItem", Params{1, 1},
+                 [this](const std::vector<host::Variant>& args, host::Variant*) {
+                     if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
+                     if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
+                     std::int32_t position = CountOf(list_.size()) + 1;
+                     if (args.size() == 2 && !args[1].isMissing() &&
+                         (!args[1].ToInt32(&position) || position < 1 ||
+                          position > CountOf(list_.size()) + 1)) {
+                         return host::hr::kInvalidArg;
+                     }
+                     list_.insert(list_.begin() + (position - 1), args[0].bstr());
+                     return host::hr::kOk;
+                 });
+    DefineMethod("Clear", Params{0, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant*) {
+                     if (!args.empty()) return host::hr::kBadParamCount;
+                     list_.clear();
+                     listIndex_ = 0;
+                     return host::hr::kOk;
+                 });
 }
 
 void ModelCommandBarComboBox::TypeText(const std::wstring& text) {

@@ -17,7 +17,7 @@ namespace model {
 class ModelCommandBarControls;
 
 class ModelCommandBarControl : public ModelObject {
-public:
+  public:
     ModelCommandBarControl(const std::string& className, CallLog* log, int type, bool temporary);
 
     // The builder's view (not recorded).
@@ -41,7 +41,7 @@ public:
     // Gone with its bar, without a Delete call.
     void MarkDeleted() { deleted_ = true; }
 
-private:
+  private:
     int type_;
     bool temporary_;
     bool deleted_ = false;
@@ -52,7 +52,7 @@ typedef boost::shared_ptr<ModelCommandBarControl> ModelCommandBarControlPtr;
 
 // _CommandBarButton: Style, FaceId, Picture, Mask; sources Click.
 class ModelCommandBarButton : public ModelCommandBarControl {
-public:
+  public:
     ModelCommandBarButton(CallLog* log, bool temporary);
     // The user clicks the button: fires Click(Ctrl, CancelDefault) when it
     // is enabled and visible. Returns whether the event fired; *cancelDefault
@@ -62,7 +62,7 @@ public:
 
 // _CommandBarComboBox: a list of entries and an editable Text.
 class ModelCommandBarComboBox : public ModelCommandBarControl {
-public:
+  public:
     ModelCommandBarComboBox(CallLog* log, int type, bool temporary);
     const std::vector<std::wstring>& list() const { return list_; }
     std::wstring text() const { return text_; }
@@ -72,7 +72,7 @@ public:
     // The user picks entry `index` (1-based; fires Change). False when out of range.
     bool Pick(std::int32_t index);
 
-private:
+  private:
     std::vector<std::wstring> list_;
     std::wstring text_;
     std::int32_t listIndex_ = 0;
@@ -80,11 +80,11 @@ private:
 
 // CommandBarPopup: a menu holding its own controls.
 class ModelCommandBarPopup : public ModelCommandBarControl {
-public:
+  public:
     ModelCommandBarPopup(CallLog* log, bool temporary);
     const boost::shared_ptr<ModelCommandBarControls>& controls() const { return controls_; }
 
-private:
+  private:
     boost::shared_ptr<ModelCommandBarControls> controls_;
 };
 

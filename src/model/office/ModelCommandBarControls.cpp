@@ -24,24 +24,27 @@ ModelCommandBarControls::ModelCommandBarControls(CallLog* log)
         *result = host::Variant::I4(CountOf(controls_.size()));
         return host::hr::kOk;
     });
-    DefineIndexedProperty("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (args[0].type() == host::VarType::Bstr) {
-            ModelCommandBarControlPtr found = FindByCaption(args[0].bstr());
-            if (!found) return host::hr::kInvalidArg;
-            *result = host::Variant::Object(found);
+    DefineIndexedProperty(
+        "Item", Params{1, 0},
+        [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (args.size() != 1) return host::hr::kBadParamCount;
+            if (args[0].type() == host::VarType::Bstr) {
+                ModelCommandBarControlPtr found = FindByCaption(args[0].bstr());
+                if (!found) return host::hr::kInvalidArg;
+                *result = host::Variant::Object(found);
+                return host::hr::kOk;
+            }
+            std::int32_t index = 0;
+            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(controls_.size())) {
+                return host::hr::kInvalidArg;
+            }
+            *result = host::Variant::Object(controls_[index - 1]);
             return host::hr::kOk;
-        }
-        std::int32_t index = 0;
-        if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(controls_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Object(controls_[index - 1]);
-        return host::hr::kOk;
-    });
-    DefineMethod("Add", Params{0, 5}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        return Add(args, result);
-    });
+        });
+    DefineMethod("Add", Params{0, 5},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     return Add(args, result);
+                 });
 }
 
 // Add([Type], [Id], [Parameter], [Before], [Temporary]).

@@ -10,7 +10,7 @@
 namespace model {
 
 class ModelCommandBarControls : public ModelObject {
-public:
+  public:
     explicit ModelCommandBarControls(CallLog* log);
 
     const std::vector<ModelCommandBarControlPtr>& controls() const { return controls_; }
@@ -23,7 +23,7 @@ public:
     // The first control with this caption, or null.
     ModelCommandBarControlPtr FindByCaption(const std::wstring& caption) const;
 
-private:
+  private:
     host::HResult Add(const std::vector<host::Variant>& args, host::Variant* result);
 
     CallLog* log_;

@@ -34,17 +34,18 @@ ModelCommandBar::ModelCommandBar(CallLog* log, const std::wstring& name, int pos
         *result = host::Variant::Object(controls_);
         return host::hr::kOk;
     });
-    DefineMethod("Delete", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
-        if (!args.empty()) return host::hr::kBadParamCount;
-        if (deleted_) return host::hr::kFail;
-        // Keep this bar alive until the call returns.
-        const ModelObjectPtr self = shared_from_this();
-        MarkDeleted();
-        if (boost::shared_ptr<ModelCommandBars> owner = owner_.lock()) {
-            owner->Remove(this);
-        }
-        return host::hr::kOk;
-    });
+    DefineMethod("Delete", Params{0, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant*) {
+                     if (!args.empty()) return host::hr::kBadParamCount;
+                     if (deleted_) return host::hr::kFail;
+                     // Keep this bar alive until the call returns.
+                     const ModelObjectPtr self = shared_from_this();
+                     MarkDeleted();
+                     if (boost::shared_ptr<ModelCommandBars> owner = owner_.lock()) {
+                         owner->Remove(this);
+                     }
+                     return host::hr::kOk;
+                 });
 }
 
 void ModelCommandBar::MarkDeleted() {
@@ -60,44 +61,47 @@ ModelCommandBars::ModelCommandBars(CallLog* log) : ModelObject("CommandBars", lo
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineIndexedProperty("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (args[0].type() == host::VarType::Bstr) {
-            ModelCommandBarPtr bar = FindBar(args[0].bstr());
-            if (!bar) return host::hr::kInvalidArg;
-            *result = host::Variant::Object(bar);
+    DefineIndexedProperty(
+        "Item", Params{1, 0},
+        [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (args.size() != 1) return host::hr::kBadParamCount;
+            if (args[0].type() == host::VarType::Bstr) {
+                ModelCommandBarPtr bar = FindBar(args[0].bstr());
+                if (!bar) return host::hr::kInvalidArg;
+                *result = host::Variant::Object(bar);
+                return host::hr::kOk;
+            }
+            std::int32_t index = 0;
+            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(bars_.size())) {
+                return host::hr::kInvalidArg;
+            }
+            *result = host::Variant::Object(bars_[index - 1]);
             return host::hr::kOk;
-        }
-        std::int32_t index = 0;
-        if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(bars_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Object(bars_[index - 1]);
-        return host::hr::kOk;
-    });
+        });
     // Add([Name], [Position], [MenuBar], [Temporary]). A name already in
     // use is refused, as Office refuses it.
-    DefineMethod("Add", Params{0, 4}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() > 4) return host::hr::kBadParamCount;
-        std::wstring name = L"Custom " + std::to_wstring(bars_.size() + 1);
-        if (!Omitted(args, 0)) {
-            if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
-            name = args[0].bstr();
-        }
-        if (FindBar(name)) return host::hr::kInvalidArg;
-        std::int32_t position = office::bar_position::kFloating;
-        if (!Omitted(args, 1) && !args[1].ToInt32(&position)) return host::hr::kTypeMismatch;
-        if (position < office::bar_position::kLeft || position > office::bar_position::kPopup) {
-            return host::hr::kInvalidArg;
-        }
-        std::int32_t temporary = 0;
-        if (!Omitted(args, 3) && !args[3].ToInt32(&temporary)) return host::hr::kTypeMismatch;
-        ModelCommandBarPtr bar(new ModelCommandBar(log_, name, position, temporary != 0));
-        bar->AttachTo(boost::static_pointer_cast<ModelCommandBars>(shared_from_this()));
-        bars_.push_back(bar);
-        *result = host::Variant::Object(bar);
-        return host::hr::kOk;
-    });
+    DefineMethod(
+        "Add", Params{0, 4}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (args.size() > 4) return host::hr::kBadParamCount;
+            std::wstring name = L"Custom " + std::to_wstring(bars_.size() + 1);
+            if (!Omitted(args, 0)) {
+                if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
+                name = args[0].bstr();
+            }
+            if (FindBar(name)) return host::hr::kInvalidArg;
+            std::int32_t position = office::bar_position::kFloating;
+            if (!Omitted(args, 1) && !args[1].ToInt32(&position)) return host::hr::kTypeMismatch;
+            if (position < office::bar_position::kLeft || position > office::bar_position::kPopup) {
+                return host::hr::kInvalidArg;
+            }
+            std::int32_t temporary = 0;
+            if (!Omitted(args, 3) && !args[3].ToInt32(&temporary)) return host::hr::kTypeMismatch;
+            ModelCommandBarPtr bar(new ModelCommandBar(log_, name, position, temporary != 0));
+            bar->AttachTo(boost::static_pointer_cast<ModelCommandBars>(shared_from_this()));
+            bars_.push_back(bar);
+            *result = host::Variant::Object(bar);
+            return host::hr::kOk;
+        });
 }
 
 boost::shared_ptr<ModelCommandBars> ModelCommandBars::Create(CallLog* log) {
@@ -123,18 +127,17 @@ ModelCommandBarPtr ModelCommandBars::AddBar(const std::wstring& name, int positi
 }
 
 void ModelCommandBars::Remove(const ModelCommandBar* bar) {
-    bars_.erase(std::remove_if(bars_.begin(), bars_.end(),
-                               [bar](const ModelCommandBarPtr& candidate) {
-                                   return candidate.get() == bar;
-                               }),
+    bars_.erase(std::remove_if(
+                    bars_.begin(), bars_.end(),
+                    [bar](const ModelCommandBarPtr& candidate) { return candidate.get() == bar; }),
                 bars_.end());
 }
 
 const std::vector<ModelCommandBars::MenuEntry>& ModelCommandBars::DefaultContextMenu() {
     static const std::vector<MenuEntry> kEntries = {
-        {L"&Open", false},          {L"&Print", false},     {L"&Reply", true},
-        {L"Reply to &All", false},  {L"For&ward", false},   {L"Follow &Up", true},
-        {L"Categor&ies...", false}, {L"&Delete", true},     {L"&Options...", true}};
+        {L"&Open", false},          {L"&Print", false},   {L"&Reply", true},
+        {L"Reply to &All", false},  {L"For&ward", false}, {L"Follow &Up", true},
+        {L"Categor&ies...", false}, {L"&Delete", true},   {L"&Options...", true}};
     return kEntries;
 }
 

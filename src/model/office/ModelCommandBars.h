@@ -13,7 +13,7 @@ namespace model {
 class ModelCommandBars;
 
 class ModelCommandBar : public ModelObject {
-public:
+  public:
     ModelCommandBar(CallLog* log, const std::wstring& name, int position, bool temporary);
 
     std::wstring name() const { return Value("Name").ToText(); }
@@ -29,7 +29,7 @@ public:
     // Gone without a Delete call (a context menu that closed).
     void MarkDeleted();
 
-private:
+  private:
     bool temporary_;
     bool deleted_ = false;
     ModelCommandBarControlsPtr controls_;
@@ -39,7 +39,7 @@ private:
 typedef boost::shared_ptr<ModelCommandBar> ModelCommandBarPtr;
 
 class ModelCommandBars : public ModelObject {
-public:
+  public:
     // One entry of a context menu Office builds.
     struct MenuEntry {
         std::wstring caption;
@@ -73,7 +73,7 @@ public:
     // msoBarNoCustomize, which a context menu carries until an add-in lifts it.
     static constexpr int kContextMenuProtection = 1;
 
-private:
+  private:
     CallLog* log_;
     std::vector<ModelCommandBarPtr> bars_;
 };

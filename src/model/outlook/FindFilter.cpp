@@ -7,7 +7,7 @@ namespace model {
 namespace {
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::wstring& text) : text_(text) {}
 
     bool Parse(std::vector<FindTerm>* terms) {
@@ -31,7 +31,7 @@ public:
         return true;
     }
 
-private:
+  private:
     bool AtEnd() const { return pos_ >= text_.size(); }
     bool IsBlank() const { return !AtEnd() && text_[pos_] == L' '; }
     void SkipBlanks() {

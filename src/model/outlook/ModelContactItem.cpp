@@ -8,8 +8,8 @@ namespace model {
 
 namespace {
 
-const int kOlContact = 40;         // OlObjectClass olContact
-const int kOlUserProperty = 38;    // unused by Outlook's callers; kept for Class
+const int kOlContact = 40;       // OlObjectClass olContact
+const int kOlUserProperty = 38;  // unused by Outlook's callers; kept for Class
 
 bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) return false;
@@ -26,8 +26,7 @@ host::HResult NoArguments(const std::vector<host::Variant>& args) {
 }  // namespace
 
 ModelUserProperty::ModelUserProperty(CallLog* log, const boost::weak_ptr<ModelContactItem>& item,
-                                     const std::wstring& name, int type,
-                                     const host::Variant& value)
+                                     const std::wstring& name, int type, const host::Variant& value)
     : ModelObject("UserProperty", log), item_(item), name_(name), type_(type), value_(value) {
     Implements(outlook::kIID_UserProperty);
     DefineProperty("Name", [this](const std::vector<host::Variant>&, host::Variant* result) {
@@ -69,53 +68,57 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
         *result = host::Variant::I4(static_cast<std::int32_t>(properties_.size()));
         return NoArguments(args);
     });
-    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        std::int32_t index = 0;
-        ModelUserPropertyPtr found;
-        if (args[0].type() == host::VarType::Bstr) {
-            found = FindByName(args[0].bstr());
-        } else if (args[0].ToInt32(&index) && index >= 1 &&
-                   index <= static_cast<std::int32_t>(properties_.size())) {
-            found = properties_[index - 1];
-        }
-        if (!found) return host::hr::kInvalidArg;
-        *result = host::Variant::Object(found);
-        return host::hr::kOk;
-    });
+    DefineMethod("Item", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (args.size() != 1) return host::hr::kBadParamCount;
+                     std::int32_t index = 0;
+                     ModelUserPropertyPtr found;
+                     if (args[0].type() == host::VarType::Bstr) {
+                         found = FindByName(args[0].bstr());
+                     } else if (args[0].ToInt32(&index) && index >= 1 &&
+                                index <= static_cast<std::int32_t>(properties_.size())) {
+                         found = properties_[index - 1];
+                     }
+                     if (!found) return host::hr::kInvalidArg;
+                     *result = host::Variant::Object(found);
+                     return host::hr::kOk;
+                 });
     // Find(Name, [Custom]): null (not a failure) when there is no such property.
-    DefineMethod("Find", Params{1, 1}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
-        if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
-        *result = host::Variant::Object(FindByName(args[0].bstr()));
-        return host::hr::kOk;
-    });
+    DefineMethod("Find", Params{1, 1},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
+                     if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
+                     *result = host::Variant::Object(FindByName(args[0].bstr()));
+                     return host::hr::kOk;
+                 });
     // Add(Name, Type, [AddToFolderFields], [DisplayFormat]).
-    DefineMethod("Add", Params{2, 2}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() < 2 || args.size() > 4) return host::hr::kBadParamCount;
-        std::int32_t type = 0;
-        if (args[0].type() != host::VarType::Bstr || args[0].bstr().empty() ||
-            !args[1].ToInt32(&type)) {
-            return host::hr::kTypeMismatch;
-        }
-        ModelUserPropertyPtr property = FindByName(args[0].bstr());
-        if (!property) {
-            property = AddProperty(args[0].bstr(), type,
-                                   type == outlook::kUserPropertyText ? host::Variant::Bstr(L"")
-                                                                      : host::Variant());
-        }
-        *result = host::Variant::Object(property);
-        return host::hr::kOk;
-    });
-    DefineMethod("Remove", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
-        std::int32_t index = 0;
-        if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
-            index > static_cast<std::int32_t>(properties_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        properties_.erase(properties_.begin() + (index - 1));
-        return host::hr::kOk;
-    });
+    DefineMethod(
+        "Add", Params{2, 2}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (args.size() < 2 || args.size() > 4) return host::hr::kBadParamCount;
+            std::int32_t type = 0;
+            if (args[0].type() != host::VarType::Bstr || args[0].bstr().empty() ||
+                !args[1].ToInt32(&type)) {
+                return host::hr::kTypeMismatch;
+            }
+            ModelUserPropertyPtr property = FindByName(args[0].bstr());
+            if (!property) {
+                property = AddProperty(args[0].bstr(), type,
+                                       type == outlook::kUserPropertyText ? host::Variant::Bstr(L"")
+                                                                          : host::Variant());
+            }
+            *result = host::Variant::Object(property);
+            return host::hr::kOk;
+        });
+    DefineMethod("Remove", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant*) {
+                     std::int32_t index = 0;
+                     if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
+                         index > static_cast<std::int32_t>(properties_.size())) {
+                         return host::hr::kInvalidArg;
+                     }
+                     properties_.erase(properties_.begin() + (index - 1));
+                     return host::hr::kOk;
+                 });
 }
 
 ModelUserPropertyPtr ModelUserProperties::FindByName(const std::wstring& name) const {

@@ -13,7 +13,7 @@ class ModelContactItem;
 // One user-defined property. Setting its Value through IDispatch fires
 // CustomPropertyChange(name) on its item.
 class ModelUserProperty : public ModelObject {
-public:
+  public:
     ModelUserProperty(CallLog* log, const boost::weak_ptr<ModelContactItem>& item,
                       const std::wstring& name, int type, const host::Variant& value);
     const std::wstring& name() const { return name_; }
@@ -21,7 +21,7 @@ public:
     const host::Variant& value() const { return value_; }
     void SetValueQuietly(const host::Variant& value) { value_ = value; }
 
-private:
+  private:
     boost::weak_ptr<ModelContactItem> item_;
     std::wstring name_;
     int type_;
@@ -32,7 +32,7 @@ typedef boost::shared_ptr<ModelUserProperty> ModelUserPropertyPtr;
 
 // UserProperties: Count, Item, Find (case-insensitive), Add, Remove.
 class ModelUserProperties : public ModelObject {
-public:
+  public:
     ModelUserProperties(CallLog* log, const boost::weak_ptr<ModelContactItem>& item);
 
     ModelUserPropertyPtr FindByName(const std::wstring& name) const;
@@ -40,14 +40,14 @@ public:
                                      const host::Variant& value);
     const std::vector<ModelUserPropertyPtr>& properties() const { return properties_; }
 
-private:
+  private:
     CallLog* log_;
     boost::weak_ptr<ModelContactItem> item_;
     std::vector<ModelUserPropertyPtr> properties_;
 };
 
 class ModelContactItem : public ModelItem {
-public:
+  public:
     ModelContactItem(CallLog* log, const boost::weak_ptr<ModelObject>& application);
 
     // Every text property a model contact has.
@@ -60,7 +60,7 @@ public:
     // The user property's value, VT_EMPTY when there is none.
     host::Variant UserPropertyValue(const std::wstring& name) const;
 
-private:
+  private:
     // Made on first use, when the item is owned by a shared pointer that
     // its properties can refer back to weakly.
     const boost::shared_ptr<ModelUserProperties>& EnsureUserProperties();

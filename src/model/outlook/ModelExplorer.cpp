@@ -51,15 +51,15 @@ ModelExplorer::ModelExplorer(CallLog* log, const ModelFolderPtr& folder)
         }
         return host::hr::kOk;
     });
-    DefineProperty("CommandBars",
-                   [this](const std::vector<host::Variant>&, host::Variant* result) {
-                       *result = host::Variant::Object(commandBars_);
-                       return host::hr::kOk;
-                   });
-    DefineMethod("Activate", Params{0, 0}, [this](const std::vector<host::Variant>&, host::Variant*) {
-        Activate();
+    DefineProperty("CommandBars", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(commandBars_);
         return host::hr::kOk;
     });
+    DefineMethod("Activate", Params{0, 0},
+                 [this](const std::vector<host::Variant>&, host::Variant*) {
+                     Activate();
+                     return host::hr::kOk;
+                 });
     DefineMethod("Close", Params{0, 0}, [this](const std::vector<host::Variant>&, host::Variant*) {
         Close();
         return host::hr::kOk;
@@ -116,11 +116,10 @@ ModelInspector::ModelInspector(CallLog* log, const ModelItemPtr& item, int edito
         return host::hr::kOk;
     });
     DefineValue("EditorType", host::Variant::I4(editorType));
-    DefineProperty("CommandBars",
-                   [this](const std::vector<host::Variant>&, host::Variant* result) {
-                       *result = host::Variant::Object(commandBars_);
-                       return host::hr::kOk;
-                   });
+    DefineProperty("CommandBars", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(commandBars_);
+        return host::hr::kOk;
+    });
     DefineMethod("Close", Params{1, 0}, [this](const std::vector<host::Variant>&, host::Variant*) {
         Close();
         return host::hr::kOk;
@@ -152,23 +151,22 @@ ModelWindows::ModelWindows(const std::string& className, CallLog* log, const hos
         *result = host::Variant::I4(CountOf(windows_.size()));
         return host::hr::kOk;
     });
-    DefineMethod("Item", Params{1, 0},
-                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     std::int32_t index = 0;
-                     if (!args[0].ToInt32(&index) || index < 1 ||
-                         index > CountOf(windows_.size())) {
-                         return host::hr::kInvalidArg;
-                     }
-                     *result = host::Variant::Object(windows_[index - 1]);
-                     return host::hr::kOk;
-                 });
+    DefineMethod(
+        "Item", Params{1, 0},
+        [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            std::int32_t index = 0;
+            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(windows_.size())) {
+                return host::hr::kInvalidArg;
+            }
+            *result = host::Variant::Object(windows_[index - 1]);
+            return host::hr::kOk;
+        });
 }
 
 void ModelWindows::Open(const ModelObjectPtr& window) {
     windows_.push_back(window);
     // NewExplorer and NewInspector share DISPID 0xF001.
-    FireEvent(eventsDiid_, outlook::ExplorersEvents::kNewExplorer,
-              {host::Variant::Object(window)});
+    FireEvent(eventsDiid_, outlook::ExplorersEvents::kNewExplorer, {host::Variant::Object(window)});
 }
 
 void ModelWindows::Remove(const ModelObject* window) {

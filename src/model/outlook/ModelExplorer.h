@@ -13,15 +13,15 @@ namespace model {
 
 // A snapshot of the items selected when it was asked for.
 class ModelSelection : public ModelObject {
-public:
+  public:
     ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items);
 
-private:
+  private:
     std::vector<ModelItemPtr> items_;
 };
 
 class ModelExplorer : public ModelObject {
-public:
+  public:
     ModelExplorer(CallLog* log, const ModelFolderPtr& folder);
 
     const ModelFolderPtr& currentFolder() const { return folder_; }
@@ -50,7 +50,7 @@ public:
     // Called by Explorers when it takes the window (for Close).
     void AttachTo(const boost::weak_ptr<class ModelWindows>& owner) { owner_ = owner; }
 
-private:
+  private:
     void Fire(host::DispId dispid, const std::vector<host::Variant>& args = {});
 
     CallLog* log_;
@@ -65,7 +65,7 @@ private:
 typedef boost::shared_ptr<ModelExplorer> ModelExplorerPtr;
 
 class ModelInspector : public ModelObject {
-public:
+  public:
     ModelInspector(CallLog* log, const ModelItemPtr& item, int editorType);
 
     const ModelItemPtr& currentItem() const { return item_; }
@@ -77,7 +77,7 @@ public:
 
     void AttachTo(const boost::weak_ptr<class ModelWindows>& owner) { owner_ = owner; }
 
-private:
+  private:
     ModelItemPtr item_;
     ModelCommandBarsPtr commandBars_;
     bool closed_ = false;
@@ -89,7 +89,7 @@ typedef boost::shared_ptr<ModelInspector> ModelInspectorPtr;
 // _Explorers or _Inspectors: Count, Item(1-based), and the NewExplorer /
 // NewInspector event when a window opens.
 class ModelWindows : public ModelObject {
-public:
+  public:
     // "Explorers" or "Inspectors".
     ModelWindows(const std::string& className, CallLog* log, const host::Guid& iid,
                  const host::Guid& eventsDiid);
@@ -101,7 +101,7 @@ public:
     void Add(const ModelObjectPtr& window) { windows_.push_back(window); }
     void Remove(const ModelObject* window);
 
-private:
+  private:
     host::Guid eventsDiid_;
     std::vector<ModelObjectPtr> windows_;
 };

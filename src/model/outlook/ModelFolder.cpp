@@ -48,32 +48,35 @@ std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size);
 
 }  // namespace
 
-ModelItems::ModelItems(CallLog* log, int itemType) : ModelObject("Items", log), itemType_(itemType) {
+ModelItems::ModelItems(CallLog* log, int itemType)
+    : ModelObject("Items", log), itemType_(itemType) {
     Implements(outlook::kIID_Items);
     DefineProperty("Count", [this](const std::vector<host::Variant>&, host::Variant* result) {
         *result = host::Variant::I4(CountOf(items_.size()));
         return host::hr::kOk;
     });
-    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        std::int32_t index = 0;
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(items_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Object(items_[index - 1]);
-        return host::hr::kOk;
-    });
-    DefineMethod("Find", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
-        ModelItemPtr found;
-        if (!FindFirst(args[0].bstr(), &found)) {
-            // Outlook raises "Cannot parse condition" through IDispatch.
-            return host::hr::kException;
-        }
-        *result = host::Variant::Object(found);
-        return host::hr::kOk;
-    });
+    DefineMethod("Item", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     std::int32_t index = 0;
+                     if (args.size() != 1) return host::hr::kBadParamCount;
+                     if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(items_.size())) {
+                         return host::hr::kInvalidArg;
+                     }
+                     *result = host::Variant::Object(items_[index - 1]);
+                     return host::hr::kOk;
+                 });
+    DefineMethod("Find", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (args.size() != 1) return host::hr::kBadParamCount;
+                     if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
+                     ModelItemPtr found;
+                     if (!FindFirst(args[0].bstr(), &found)) {
+                         // Outlook raises "Cannot parse condition" through IDispatch.
+                         return host::hr::kException;
+                     }
+                     *result = host::Variant::Object(found);
+                     return host::hr::kOk;
+                 });
 }
 
 bool ModelItems::FindFirst(const std::wstring& filter, ModelItemPtr* found) const {
@@ -103,24 +106,26 @@ ModelFolders::ModelFolders(CallLog* log) : ModelObject("Folders", log) {
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (args[0].type() == host::VarType::Bstr) {
-            for (const ModelFolderPtr& folder : folders_) {
-                if (EqualIgnoringCase(folder->name(), args[0].bstr())) {
-                    *result = host::Variant::Object(folder);
-                    return host::hr::kOk;
+    DefineMethod(
+        "Item", Params{1, 0},
+        [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (args.size() != 1) return host::hr::kBadParamCount;
+            if (args[0].type() == host::VarType::Bstr) {
+                for (const ModelFolderPtr& folder : folders_) {
+                    if (EqualIgnoringCase(folder->name(), args[0].bstr())) {
+                        *result = host::Variant::Object(folder);
+                        return host::hr::kOk;
+                    }
                 }
+                return host::hr::kInvalidArg;
             }
-            return host::hr::kInvalidArg;
-        }
-        std::int32_t index = 0;
-        if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(folders_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Object(folders_[index - 1]);
-        return host::hr::kOk;
-    });
+            std::int32_t index = 0;
+            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(folders_.size())) {
+                return host::hr::kInvalidArg;
+            }
+            *result = host::Variant::Object(folders_[index - 1]);
+            return host::hr::kOk;
+        });
 }
 
 ModelFolder::ModelFolder(CallLog* log, const std::wstring& name, int defaultItemType)

@@ -17,7 +17,7 @@ class ModelFolder;
 typedef boost::shared_ptr<ModelFolder> ModelFolderPtr;
 
 class ModelItems : public ModelObject {
-public:
+  public:
     ModelItems(CallLog* log, int itemType);
     void Append(const ModelItemPtr& item) { items_.push_back(item); }
     const std::vector<ModelItemPtr>& items() const { return items_; }
@@ -25,23 +25,23 @@ public:
     // The first item matching `filter`; false when the filter is refused.
     bool FindFirst(const std::wstring& filter, ModelItemPtr* found) const;
 
-private:
+  private:
     int itemType_;
     std::vector<ModelItemPtr> items_;
 };
 
 class ModelFolders : public ModelObject {
-public:
+  public:
     explicit ModelFolders(CallLog* log);
     void Append(const ModelFolderPtr& folder) { folders_.push_back(folder); }
     const std::vector<ModelFolderPtr>& folders() const { return folders_; }
 
-private:
+  private:
     std::vector<ModelFolderPtr> folders_;
 };
 
 class ModelFolder : public ModelObject {
-public:
+  public:
     ModelFolder(CallLog* log, const std::wstring& name, int defaultItemType);
 
     const std::wstring& name() const { return name_; }
@@ -51,7 +51,7 @@ public:
     const std::vector<ModelItemPtr>& items() const { return items_->items(); }
     const std::vector<ModelFolderPtr>& folders() const { return folders_->folders(); }
 
-private:
+  private:
     CallLog* log_;
     std::wstring name_;
     int defaultItemType_;

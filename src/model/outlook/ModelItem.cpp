@@ -20,15 +20,15 @@ ModelItem::ModelItem(const std::string& className, CallLog* log, const host::Gui
     : ModelObject(className, log), application_(application) {
     Implements(iid);
     SourcesEvents(outlook::ItemEvents::kDiid);
-    DefineProperty("Class", [objectClass](const std::vector<host::Variant>&, host::Variant* result) {
-        *result = host::Variant::I4(objectClass);
-        return host::hr::kOk;
-    });
-    DefineProperty("Application",
-                   [this](const std::vector<host::Variant>&, host::Variant* result) {
-                       *result = host::Variant::Object(application_.lock());
+    DefineProperty("Class",
+                   [objectClass](const std::vector<host::Variant>&, host::Variant* result) {
+                       *result = host::Variant::I4(objectClass);
                        return host::hr::kOk;
                    });
+    DefineProperty("Application", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(application_.lock());
+        return host::hr::kOk;
+    });
     for (const std::string& name : textProperties) {
         AddProperty(name, host::Variant::Bstr(L""));
     }

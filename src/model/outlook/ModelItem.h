@@ -17,11 +17,11 @@
 namespace model {
 
 class ModelItem : public ModelObject {
-public:
+  public:
     // The item's class name and interface, its OlObjectClass number, the
     // text properties it has (initially empty) and its application.
-    ModelItem(const std::string& className, CallLog* log, const host::Guid& iid,
-              int objectClass, const std::vector<std::string>& textProperties,
+    ModelItem(const std::string& className, CallLog* log, const host::Guid& iid, int objectClass,
+              const std::vector<std::string>& textProperties,
               const boost::weak_ptr<ModelObject>& application);
 
     // The builder's view, not recorded in the call log.
@@ -43,11 +43,11 @@ public:
     // Case-insensitive member-name key ("fullname").
     static std::string Key(const std::string& name);
 
-protected:
+  protected:
     // A further property with its own initial value.
     void AddProperty(const std::string& name, const host::Variant& initial);
 
-private:
+  private:
     struct Stored {
         std::string name;  // as Outlook spells it
         host::Variant value;

@@ -8,7 +8,6 @@ namespace {
 
 const int kOlMail = 43;  // OlObjectClass olMail
 
-
 }  // namespace
 
 ModelRecipient::ModelRecipient(CallLog* log, const ModelAddress& address)
@@ -29,22 +28,23 @@ ModelRecipients::ModelRecipients(CallLog* log, const std::vector<ModelAddress>& 
         *result = host::Variant::I4(static_cast<std::int32_t>(recipients_.size()));
         return host::hr::kOk;
     });
-    DefineMethod("Item", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        std::int32_t index = 0;
-        if (args.size() != 1) return host::hr::kBadParamCount;
-        if (!args[0].ToInt32(&index) || index < 1 ||
-            index > static_cast<std::int32_t>(recipients_.size())) {
-            return host::hr::kInvalidArg;
-        }
-        *result = host::Variant::Object(recipients_[index - 1]);
-        return host::hr::kOk;
-    });
+    DefineMethod("Item", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     std::int32_t index = 0;
+                     if (args.size() != 1) return host::hr::kBadParamCount;
+                     if (!args[0].ToInt32(&index) || index < 1 ||
+                         index > static_cast<std::int32_t>(recipients_.size())) {
+                         return host::hr::kInvalidArg;
+                     }
+                     *result = host::Variant::Object(recipients_[index - 1]);
+                     return host::hr::kOk;
+                 });
 }
 
 const std::vector<std::string>& ModelMailItem::TextProperties() {
     static const std::vector<std::string> kNames = {
-        "Subject", "Body", "SenderName", "SenderEmailAddress", "EntryID", "To", "CC",
-        "ReplyRecipientNames"};
+        "Subject", "Body", "SenderName", "SenderEmailAddress",
+        "EntryID", "To",   "CC",         "ReplyRecipientNames"};
     return kNames;
 }
 
@@ -67,21 +67,22 @@ ModelMailItem::ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& a
             boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, spec_.to)));
         return host::hr::kOk;
     });
-    DefineMethod("Reply", Params{0, 0}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        if (!args.empty()) return host::hr::kBadParamCount;
-        Spec reply;
-        reply.subject = L"RE: " + spec_.subject;
-        reply.to = spec_.replyTo;
-        if (reply.to.empty()) {
-            reply.to.push_back(ModelAddress{spec_.senderAddress, spec_.senderName});
-        }
-        ModelMailItemPtr item(new ModelMailItem(log_, application_, reply));
-        item->saved_ = false;
-        ++repliesMade_;
-        lastReply_ = item;
-        *result = host::Variant::Object(item);
-        return host::hr::kOk;
-    });
+    DefineMethod("Reply", Params{0, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (!args.empty()) return host::hr::kBadParamCount;
+                     Spec reply;
+                     reply.subject = L"RE: " + spec_.subject;
+                     reply.to = spec_.replyTo;
+                     if (reply.to.empty()) {
+                         reply.to.push_back(ModelAddress{spec_.senderAddress, spec_.senderName});
+                     }
+                     ModelMailItemPtr item(new ModelMailItem(log_, application_, reply));
+                     item->saved_ = false;
+                     ++repliesMade_;
+                     lastReply_ = item;
+                     *result = host::Variant::Object(item);
+                     return host::hr::kOk;
+                 });
 }
 
 }  // namespace model

@@ -16,19 +16,19 @@ struct ModelAddress {
 };
 
 class ModelRecipient : public ModelObject {
-public:
+  public:
     ModelRecipient(CallLog* log, const ModelAddress& address);
     const ModelAddress& address() const { return address_; }
 
-private:
+  private:
     ModelAddress address_;
 };
 
 class ModelRecipients : public ModelObject {
-public:
+  public:
     ModelRecipients(CallLog* log, const std::vector<ModelAddress>& addresses);
 
-private:
+  private:
     std::vector<boost::shared_ptr<ModelRecipient>> recipients_;
 };
 
@@ -36,7 +36,7 @@ class ModelMailItem;
 typedef boost::shared_ptr<ModelMailItem> ModelMailItemPtr;
 
 class ModelMailItem : public ModelItem {
-public:
+  public:
     struct Spec {
         std::wstring senderAddress;
         std::wstring senderName;
@@ -48,8 +48,7 @@ public:
         std::vector<ModelAddress> to;
     };
 
-    ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
-                  const Spec& spec);
+    ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application, const Spec& spec);
 
     static const std::vector<std::string>& TextProperties();
 
@@ -59,7 +58,7 @@ public:
     boost::weak_ptr<ModelMailItem> LastReply() const { return lastReply_; }
     bool saved() const { return saved_; }
 
-private:
+  private:
     CallLog* log_;
     Spec spec_;
     boost::weak_ptr<ModelObject> application_;

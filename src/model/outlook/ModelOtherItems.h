@@ -11,14 +11,14 @@ namespace model {
 
 // _DistListItem: DLName, MemberCount.
 class ModelDistListItem : public ModelItem {
-public:
+  public:
     ModelDistListItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
                       const std::wstring& name);
 };
 
 // _AppointmentItem: Subject, Location.
 class ModelAppointmentItem : public ModelItem {
-public:
+  public:
     ModelAppointmentItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
                          const std::wstring& subject);
 };
@@ -26,7 +26,7 @@ public:
 // _MeetingItem: a meeting request; like a mail it has a sender and a body,
 // but it is no _MailItem.
 class ModelMeetingItem : public ModelItem {
-public:
+  public:
     ModelMeetingItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
                      const std::wstring& subject, const std::wstring& senderAddress);
 };

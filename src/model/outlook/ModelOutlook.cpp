@@ -8,7 +8,7 @@ namespace {
 
 // _NameSpace: GetDefaultFolder and the folder tree.
 class ModelNameSpace : public ModelObject {
-public:
+  public:
     ModelNameSpace(CallLog* log, const ModelFolderPtr& mailbox) : ModelObject("NameSpace", log) {
         Implements(outlook::kIID_NameSpace);
         DefineValue("Type", host::Variant::Bstr(L"MAPI"));
@@ -25,26 +25,25 @@ public:
                      });
         boost::shared_ptr<ModelFolders> folders(new ModelFolders(log));
         folders->Append(mailbox);
-        DefineProperty("Folders", [folders](const std::vector<host::Variant>&,
-                                            host::Variant* result) {
-            *result = host::Variant::Object(folders);
-            return host::hr::kOk;
-        });
+        DefineProperty("Folders",
+                       [folders](const std::vector<host::Variant>&, host::Variant* result) {
+                           *result = host::Variant::Object(folders);
+                           return host::hr::kOk;
+                       });
     }
 
     void SetDefaultFolder(int number, const ModelFolderPtr& folder) {
         defaultFolders_[number] = folder;
     }
 
-private:
+  private:
     std::map<int, ModelFolderPtr> defaultFolders_;
 };
 
 }  // namespace
 
 ModelApplication::ModelApplication(CallLog* log, const ModelWindowsPtr& explorers,
-                                   const ModelWindowsPtr& inspectors,
-                                   const ModelFolderPtr& mailbox)
+                                   const ModelWindowsPtr& inspectors, const ModelFolderPtr& mailbox)
     : ModelObject("Application", log),
       log_(log),
       explorers_(explorers),
@@ -137,15 +136,15 @@ ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
     return mail;
 }
 
-boost::shared_ptr<ModelDistListItem> ModelOutlook::AddDistributionList(
-    const ModelFolderPtr& folder, const std::wstring& name) {
+boost::shared_ptr<ModelDistListItem> ModelOutlook::AddDistributionList(const ModelFolderPtr& folder,
+                                                                       const std::wstring& name) {
     boost::shared_ptr<ModelDistListItem> list(new ModelDistListItem(&log_, application_, name));
     folder->AddItem(list);
     return list;
 }
 
-boost::shared_ptr<ModelAppointmentItem> ModelOutlook::AddAppointment(
-    const ModelFolderPtr& folder, const std::wstring& subject) {
+boost::shared_ptr<ModelAppointmentItem> ModelOutlook::AddAppointment(const ModelFolderPtr& folder,
+                                                                     const std::wstring& subject) {
     boost::shared_ptr<ModelAppointmentItem> item(
         new ModelAppointmentItem(&log_, application_, subject));
     folder->AddItem(item);

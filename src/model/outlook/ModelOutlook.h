@@ -24,7 +24,7 @@ class ModelApplication;
 typedef boost::shared_ptr<ModelApplication> ModelApplicationPtr;
 
 class ModelOutlook {
-public:
+  public:
     // Property name and text, for contacts.
     typedef std::vector<std::pair<std::string, std::wstring>> Properties;
 
@@ -75,7 +75,7 @@ public:
     const ModelWindowsPtr& explorers() const { return explorers_; }
     const ModelWindowsPtr& inspectors() const { return inspectors_; }
 
-private:
+  private:
     CallLog log_;  // first: outlives every object below
     ModelApplicationPtr application_;
     ModelWindowsPtr explorers_;
@@ -90,15 +90,17 @@ private:
 
 // _Application and _NameSpace of the model.
 class ModelApplication : public ModelObject {
-public:
+  public:
     ModelApplication(CallLog* log, const ModelWindowsPtr& explorers,
                      const ModelWindowsPtr& inspectors, const ModelFolderPtr& mailbox);
 
-    void SetVersion(const std::wstring& version) { SetValue("Version", host::Variant::Bstr(version)); }
+    void SetVersion(const std::wstring& version) {
+        SetValue("Version", host::Variant::Bstr(version));
+    }
     void SetActiveExplorer(const ModelExplorerPtr& explorer) { activeExplorer_ = explorer; }
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
 
-private:
+  private:
     CallLog* log_;
     ModelWindowsPtr explorers_;
     ModelWindowsPtr inspectors_;
