@@ -11,9 +11,13 @@
 
 namespace {
 
+// Deeper than any real folder tree: a store that answered a folder as its
+// own descendant must not walk the stack away.
+const int kMaxFolderDepth = 64;
+
 // A contacts folder is searched with the host's Find, its sub-folders are
 // not; a folder of another kind is only a way to contacts folders below it.
-CContactPtr SearchFolder(const outlook::MAPIFolder& folder, const std::wstring& filter) {
+CContactPtr SearchFolder(const outlook::MAPIFolder& folder, const std::wstring& filter, int depth) {
     if (folder.DefaultItemType() == outlook::item_type::kContact) {
         const outlook::ContactItem contact =
             outlook::ContactItem::QueryFrom(folder.Items().Find(filter));
@@ -22,10 +26,13 @@ CContactPtr SearchFolder(const outlook::MAPIFolder& folder, const std::wstring& 
         }
         return CContactPtr(new CContact(contact));
     }
+    if (depth >= kMaxFolderDepth) {
+        return CContactPtr();
+    }
     const outlook::Folders folders = folder.Folders();
     const std::int32_t count = folders.Count();
     for (std::int32_t index = 1; index <= count; ++index) {
-        CContactPtr found = SearchFolder(folders.Item(index), filter);
+        CContactPtr found = SearchFolder(folders.Item(index), filter, depth + 1);
         if (found) {
             return found;
         }
@@ -51,5 +58,5 @@ CContactPtr CContact::FindByEmailAddress(const outlook::Application& application
     }
     const std::wstring filter =
         text::FromAnsi(outlook::BuildEmailAddressFilter(text::ToAnsi(address)));
-    return SearchFolder(contacts, filter);
+    return SearchFolder(contacts, filter, 0);
 }

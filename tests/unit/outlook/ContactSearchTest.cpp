@@ -72,6 +72,22 @@ TEST_F(ContactSearch, FolderOfAnotherKindIsWalkedDepthFirst) {
     }
 }
 
+TEST_F(ContactSearch, WalkStopsAtAnImplausibleDepth) {
+    // A store answering ever deeper folders (as one that lists a folder
+    // below itself would) ends the walk instead of the stack.
+    model::ModelFolderPtr folder =
+        outlook.AddFolder(outlook.mailbox(), L"0", outlook::item_type::kMail);
+    outlook.SetDefaultFolder(outlook::default_folder::kContacts, folder);
+    for (int level = 1; level < 200; ++level) {
+        folder = outlook.AddFolder(folder, std::to_wstring(level), outlook::item_type::kMail);
+    }
+    outlook.AddContact(outlook.AddFolder(folder, L"Deep", outlook::item_type::kContact),
+                       {{"Email1Address", L"deep@example.com"}});
+    EXPECT_FALSE(Find(L"deep@example.com"));
+    EXPECT_TRUE(Calls("Find", "Items").empty());
+    EXPECT_EQ(64u, Calls("Item", "Folders").size());
+}
+
 TEST_F(ContactSearch, FirstOfTwoMatchesIsTaken) {
     outlook.AddContact(outlook.contacts(),
                        {{"FullName", L"First"}, {"Email3Address", L"same@example.com"}});
