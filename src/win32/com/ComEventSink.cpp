@@ -1,0 +1,153 @@
+#include "win32/com/ComEventSink.h"
+
+#include <windows.h>
+// The COM headers need <windows.h> first.
+#include <oleauto.h>
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "win32/com/ComVariant.h"
+
+namespace win32 {
+
+namespace {
+
+// The sinks currently connected, so that an Unadvise made through any
+// wrapper of the source can cut its sink off. Everything runs on the one
+// user-interface thread (a single-threaded apartment), so no lock.
+std::vector<ComEventSink*>& ConnectedSinks() {
+    static std::vector<ComEventSink*> sinks;
+    return sinks;
+}
+
+// Keeps the sink alive while it delivers: the host sink may unadvise it,
+// and the source then drops its reference.
+class Hold {
+  public:
+    explicit Hold(IUnknown* object) : object_(object) { object_->AddRef(); }
+    ~Hold() { object_->Release(); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+  private:
+    IUnknown* object_;
+};
+
+}  // namespace
+
+ComEventSink::ComEventSink(const IID& diid, host::EventSink* target, const void* source)
+    : diid_(diid), target_(target), source_(source) {}
+
+ComEventSink::~ComEventSink() {
+    if (connected_) {
+        std::vector<ComEventSink*>& sinks = ConnectedSinks();
+        sinks.erase(std::remove(sinks.begin(), sinks.end(), this), sinks.end());
+    }
+}
+
+HRESULT STDMETHODCALLTYPE ComEventSink::QueryInterface(REFIID iid, void** object) {
+    if (!object) {
+        return E_POINTER;
+    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, diid_)) {
+        *object = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE ComEventSink::AddRef() { return static_cast<ULONG>(++references_); }
+
+ULONG STDMETHODCALLTYPE ComEventSink::Release() {
+    const LONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return static_cast<ULONG>(left);
+}
+
+HRESULT STDMETHODCALLTYPE ComEventSink::GetTypeInfoCount(UINT* count) {
+    if (!count) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE ComEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info) {
+        *info = nullptr;
+    }
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE ComEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD,
+                                               DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                               UINT*) {
+    try {
+        if (!params || (params->cArgs > 0 && !params->rgvarg) ||
+            (params->cNamedArgs > 0 && !params->rgdispidNamedArgs) ||
+            params->cNamedArgs > params->cArgs) {
+            return E_INVALIDARG;
+        }
+        Hold hold(this);
+        host::EventSink* target = target_;
+        if (!target) {
+            return S_OK;  // unadvised: the event is no longer wanted
+        }
+        host::DispParams delivered;
+        delivered.args.reserve(params->cArgs);
+        for (UINT i = 0; i < params->cArgs; ++i) {
+            delivered.args.push_back(FromEventArgument(params->rgvarg[i]));
+        }
+        delivered.namedArgs.assign(params->rgdispidNamedArgs,
+                                   params->rgdispidNamedArgs + params->cNamedArgs);
+        host::Variant answer;
+        const HRESULT code = target->Invoke(dispid, delivered, &answer);
+        if (result && SUCCEEDED(code)) {
+            VariantClear(result);
+            const HRESULT converted = ToVariant(answer, result);
+            if (FAILED(converted)) {
+                return converted;
+            }
+        }
+        return code;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
+
+void ComEventSink::Connected(DWORD cookie) {
+    if (connected_) {
+        return;
+    }
+    cookie_ = cookie;
+    ConnectedSinks().push_back(this);  // may throw: the caller catches
+    connected_ = true;
+}
+
+void ComEventSink::Disconnect(const void* source, const IID& diid, DWORD cookie) {
+    std::vector<ComEventSink*>& sinks = ConnectedSinks();
+    for (auto it = sinks.begin(); it != sinks.end();) {
+        ComEventSink* sink = *it;
+        if (sink->source_ == source && sink->cookie_ == cookie && IsEqualIID(sink->diid_, diid)) {
+            sink->target_ = nullptr;
+            sink->connected_ = false;
+            it = sinks.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+}  // namespace win32

@@ -1,0 +1,59 @@
+// The COM object a source's connection point calls: an IDispatch that turns
+// each Invoke into host::EventSink::Invoke, with the arguments in the order
+// COM delivers them (last parameter first) and by-reference booleans
+// pointing at the firer's storage, so a write (CancelDefault) reaches it.
+//
+// It is reference counted as COM requires: the source holds it while
+// connected. Once disconnected (Unadvise through ComDispatch) it no longer
+// calls its host sink, even if the source calls it again. No C++ exception
+// leaves any of its methods.
+#pragma once
+
+#include <windows.h>
+// The COM headers need <windows.h> first.
+#include <oaidl.h>
+
+#include "host/EventSink.h"
+
+namespace win32 {
+
+class ComEventSink final : public IDispatch {
+  public:
+    // `source` is the identity of the object the sink is advised on.
+    ComEventSink(const IID& diid, host::EventSink* target, const void* source);
+    ComEventSink(const ComEventSink&) = delete;
+    ComEventSink& operator=(const ComEventSink&) = delete;
+
+    // IUnknown: answers IUnknown, IDispatch and the event interface.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IDispatch: no type information, no names; Invoke delivers the event.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID dispid, REFIID iid, LCID lcid, WORD flags,
+                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argError) override;
+
+    // Records the cookie the connection point gave, so that Disconnect can
+    // find this sink.
+    void Connected(DWORD cookie);
+    // Cuts the sink advised with `cookie` for `diid` on `source` off from
+    // its host sink.
+    static void Disconnect(const void* source, const IID& diid, DWORD cookie);
+
+  private:
+    ~ComEventSink();
+
+    LONG references_ = 1;
+    IID diid_;
+    host::EventSink* target_;
+    const void* source_;
+    DWORD cookie_ = 0;
+    bool connected_ = false;
+};
+
+}  // namespace win32
