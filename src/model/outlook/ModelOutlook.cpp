@@ -136,6 +136,16 @@ ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
     return mail;
 }
 
+ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
+                                       const std::wstring& senderAddress,
+                                       const std::wstring& senderName, const std::wstring& body) {
+    ModelMailItem::Spec spec;
+    spec.senderAddress = senderAddress;
+    spec.senderName = senderName;
+    spec.body = body;
+    return AddMail(folder, spec);
+}
+
 boost::shared_ptr<ModelDistListItem> ModelOutlook::AddDistributionList(const ModelFolderPtr& folder,
                                                                        const std::wstring& name) {
     boost::shared_ptr<ModelDistListItem> list(new ModelDistListItem(&log_, application_, name));

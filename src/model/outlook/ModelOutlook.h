@@ -54,6 +54,9 @@ class ModelOutlook {
     // Items, appended to `folder` in order.
     ModelContactItemPtr AddContact(const ModelFolderPtr& folder, const Properties& properties);
     ModelMailItemPtr AddMail(const ModelFolderPtr& folder, const ModelMailItem::Spec& spec);
+    // A mail from this sender with this body.
+    ModelMailItemPtr AddMail(const ModelFolderPtr& folder, const std::wstring& senderAddress,
+                             const std::wstring& senderName, const std::wstring& body);
     boost::shared_ptr<ModelDistListItem> AddDistributionList(const ModelFolderPtr& folder,
                                                              const std::wstring& name);
     boost::shared_ptr<ModelAppointmentItem> AddAppointment(const ModelFolderPtr& folder,

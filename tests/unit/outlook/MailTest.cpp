@@ -15,11 +15,7 @@ class Mail : public OutlookFixture {
   protected:
     model::ModelMailItemPtr Received(const std::wstring& address, const std::wstring& name,
                                      const std::wstring& body = L"") {
-        model::ModelMailItem::Spec spec;
-        spec.senderAddress = address;
-        spec.senderName = name;
-        spec.body = body;
-        return outlook.AddMail(outlook.inbox(), spec);
+        return outlook.AddMail(outlook.inbox(), address, name, body);
     }
     CMail Read(const model::ModelMailItemPtr& item) {
         return CMail(outlook::MailItem::QueryFrom(item), outlook.application());
