@@ -49,40 +49,41 @@ const std::vector<std::string>& ModelMailItem::TextProperties() {
 }
 
 ModelMailItem::ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
-                             const Spec& spec)
+                             const Fields& fields)
     : ModelItem("MailItem", log, outlook::kIID_MailItem, kOlMail, TextProperties(), application),
       log_(log),
-      spec_(spec),
+      fields_(fields),
       application_(application) {
-    SetText("Subject", spec.subject);
-    SetText("Body", spec.body);
-    SetText("SenderName", spec.senderName);
-    SetText("SenderEmailAddress", spec.senderAddress);
+    SetText("Subject", fields.subject);
+    SetText("Body", fields.body);
+    SetText("SenderName", fields.senderName);
+    SetText("SenderEmailAddress", fields.senderAddress);
     DefineProperty("Saved", [this](const std::vector<host::Variant>&, host::Variant* result) {
         *result = host::Variant::Bool(saved_);
         return host::hr::kOk;
     });
     DefineProperty("Recipients", [this](const std::vector<host::Variant>&, host::Variant* result) {
         *result = host::Variant::Object(
-            boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, spec_.to)));
+            boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, fields_.to)));
         return host::hr::kOk;
     });
-    DefineMethod("Reply", Params{0, 0},
-                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     if (!args.empty()) return host::hr::kBadParamCount;
-                     Spec reply;
-                     reply.subject = L"RE: " + spec_.subject;
-                     reply.to = spec_.replyTo;
-                     if (reply.to.empty()) {
-                         reply.to.push_back(ModelAddress{spec_.senderAddress, spec_.senderName});
-                     }
-                     ModelMailItemPtr item(new ModelMailItem(log_, application_, reply));
-                     item->saved_ = false;
-                     ++repliesMade_;
-                     lastReply_ = item;
-                     *result = host::Variant::Object(item);
-                     return host::hr::kOk;
-                 });
+    DefineMethod(
+        "Reply", Params{0, 0},
+        [this](const std::vector<host::Variant>& args, host::Variant* result) {
+            if (!args.empty()) return host::hr::kBadParamCount;
+            Fields reply;
+            reply.subject = L"RE: " + fields_.subject;
+            reply.to = fields_.replyTo;
+            if (reply.to.empty()) {
+                reply.to.push_back(ModelAddress{fields_.senderAddress, fields_.senderName});
+            }
+            ModelMailItemPtr item(new ModelMailItem(log_, application_, reply));
+            item->saved_ = false;
+            ++repliesMade_;
+            lastReply_ = item;
+            *result = host::Variant::Object(item);
+            return host::hr::kOk;
+        });
 }
 
 }  // namespace model

@@ -37,7 +37,7 @@ typedef boost::shared_ptr<ModelMailItem> ModelMailItemPtr;
 
 class ModelMailItem : public ModelItem {
   public:
-    struct Spec {
+    struct Fields {
         std::wstring senderAddress;
         std::wstring senderName;
         std::wstring subject;
@@ -48,11 +48,12 @@ class ModelMailItem : public ModelItem {
         std::vector<ModelAddress> to;
     };
 
-    ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application, const Spec& spec);
+    ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,
+                  const Fields& fields);
 
     static const std::vector<std::string>& TextProperties();
 
-    const Spec& spec() const { return spec_; }
+    const Fields& fields() const { return fields_; }
     // Replies made through IDispatch, and the last one while anyone holds it.
     int RepliesMade() const { return repliesMade_; }
     boost::weak_ptr<ModelMailItem> LastReply() const { return lastReply_; }
@@ -60,7 +61,7 @@ class ModelMailItem : public ModelItem {
 
   private:
     CallLog* log_;
-    Spec spec_;
+    Fields fields_;
     boost::weak_ptr<ModelObject> application_;
     bool saved_ = true;
     int repliesMade_ = 0;

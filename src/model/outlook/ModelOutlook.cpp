@@ -130,8 +130,8 @@ ModelContactItemPtr ModelOutlook::AddContact(const ModelFolderPtr& folder,
 }
 
 ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
-                                       const ModelMailItem::Spec& spec) {
-    ModelMailItemPtr mail(new ModelMailItem(&log_, application_, spec));
+                                       const ModelMailItem::Fields& fields) {
+    ModelMailItemPtr mail(new ModelMailItem(&log_, application_, fields));
     folder->AddItem(mail);
     return mail;
 }
@@ -139,11 +139,11 @@ ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
 ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
                                        const std::wstring& senderAddress,
                                        const std::wstring& senderName, const std::wstring& body) {
-    ModelMailItem::Spec spec;
-    spec.senderAddress = senderAddress;
-    spec.senderName = senderName;
-    spec.body = body;
-    return AddMail(folder, spec);
+    ModelMailItem::Fields fields;
+    fields.senderAddress = senderAddress;
+    fields.senderName = senderName;
+    fields.body = body;
+    return AddMail(folder, fields);
 }
 
 boost::shared_ptr<ModelDistListItem> ModelOutlook::AddDistributionList(const ModelFolderPtr& folder,

@@ -53,7 +53,7 @@ class ModelOutlook {
 
     // Items, appended to `folder` in order.
     ModelContactItemPtr AddContact(const ModelFolderPtr& folder, const Properties& properties);
-    ModelMailItemPtr AddMail(const ModelFolderPtr& folder, const ModelMailItem::Spec& spec);
+    ModelMailItemPtr AddMail(const ModelFolderPtr& folder, const ModelMailItem::Fields& fields);
     // A mail from this sender with this body.
     ModelMailItemPtr AddMail(const ModelFolderPtr& folder, const std::wstring& senderAddress,
                              const std::wstring& senderName, const std::wstring& body);

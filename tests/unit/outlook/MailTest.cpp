@@ -51,13 +51,13 @@ TEST_F(Mail, UnknownSenderIsMadeFromAddressAndName) {
 }
 
 TEST_F(Mail, SenderFollowsTheReplyToList) {
-    model::ModelMailItem::Spec spec;
-    spec.senderAddress = L"list@example.com";
-    spec.replyTo = {{L"anne@example.com", L"Anne"}};
-    EXPECT_EQ(L"Anne", Read(outlook.AddMail(outlook.inbox(), spec)).GetSender()->GetName());
+    model::ModelMailItem::Fields fields;
+    fields.senderAddress = L"list@example.com";
+    fields.replyTo = {{L"anne@example.com", L"Anne"}};
+    EXPECT_EQ(L"Anne", Read(outlook.AddMail(outlook.inbox(), fields)).GetSender()->GetName());
 
-    spec.replyTo = {{L"anne@example.com", L"Anne"}, {L"bob@example.com", L"Bob"}};
-    EXPECT_FALSE(Read(outlook.AddMail(outlook.inbox(), spec)).GetSender());
+    fields.replyTo = {{L"anne@example.com", L"Anne"}, {L"bob@example.com", L"Bob"}};
+    EXPECT_FALSE(Read(outlook.AddMail(outlook.inbox(), fields)).GetSender());
 }
 
 TEST_F(Mail, ReplyIsUsedOnlyForItsRecipientsAndReleased) {

@@ -99,9 +99,9 @@ TEST_F(ModelOutlookSurface, ExplorersOpenSelectAndClose) {
 TEST_F(ModelOutlookSurface, InspectorsShowTheirItemAndEditor) {
     RecordingSink windows;
     Advise(outlook.application().Inspectors(), outlook::InspectorsEvents::kDiid, &windows);
-    model::ModelMailItem::Spec spec;
-    spec.body = L"hello";
-    const model::ModelMailItemPtr mail = outlook.AddMail(outlook.inbox(), spec);
+    model::ModelMailItem::Fields fields;
+    fields.body = L"hello";
+    const model::ModelMailItemPtr mail = outlook.AddMail(outlook.inbox(), fields);
     const model::ModelInspectorPtr model = outlook.OpenInspector(mail, outlook::editor_type::kWord);
     ASSERT_EQ(std::vector<host::DispId>{outlook::InspectorsEvents::kNewInspector}, windows.dispids);
     const outlook::Inspector inspector(windows.last.args.at(0).object());

@@ -20,9 +20,9 @@ TEST_F(TraceNames, MailWithAContactSenderTracesEveryStep) {
                              settings::kLogFile, path);
     outlook.AddContact(outlook.contacts(),
                        {{"FullName", L"Anne"}, {"Email1Address", L"a@x.example"}});
-    model::ModelMailItem::Spec spec;
-    spec.senderAddress = L"a@x.example";
-    const model::ModelMailItemPtr item = outlook.AddMail(outlook.inbox(), spec);
+    model::ModelMailItem::Fields fields;
+    fields.senderAddress = L"a@x.example";
+    const model::ModelMailItemPtr item = outlook.AddMail(outlook.inbox(), fields);
 
     const CMail mail(outlook::MailItem::QueryFrom(item), outlook.application());
     ASSERT_TRUE(mail.GetSender());
