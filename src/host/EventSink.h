@@ -15,12 +15,12 @@ namespace host {
 using DispId = std::int32_t;
 
 struct DispParams {
-    std::vector<Variant> args;          // rgvarg
-    std::vector<DispId> namedArgs;      // rgdispidNamedArgs (one per leading named argument)
+    std::vector<Variant> args;      // rgvarg
+    std::vector<DispId> namedArgs;  // rgdispidNamedArgs (one per leading named argument)
 };
 
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual HResult Invoke(DispId dispid, DispParams& params, Variant* result) = 0;
 };

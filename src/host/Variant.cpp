@@ -96,9 +96,7 @@ const std::wstring& Variant::bstr() const {
     return type_ == VarType::Bstr ? text_ : kEmpty;
 }
 
-DispatchPtr Variant::object() const {
-    return type_ == VarType::Dispatch ? object_ : DispatchPtr();
-}
+DispatchPtr Variant::object() const { return type_ == VarType::Dispatch ? object_ : DispatchPtr(); }
 
 HResult Variant::error() const { return type_ == VarType::Error ? number_ : hr::kOk; }
 

@@ -32,7 +32,7 @@ constexpr std::int16_t kVariantTrue = -1;
 constexpr std::int16_t kVariantFalse = 0;
 
 class Variant {
-public:
+  public:
     Variant() = default;  // VT_EMPTY
 
     static Variant Null();
@@ -85,7 +85,7 @@ public:
     friend bool operator==(const Variant& a, const Variant& b);
     friend bool operator!=(const Variant& a, const Variant& b) { return !(a == b); }
 
-private:
+  private:
     VarType type_ = VarType::Empty;
     bool byRef_ = false;
     bool nullBstr_ = false;

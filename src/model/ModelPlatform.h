@@ -11,7 +11,7 @@
 namespace model {
 
 class ModelPlatform {
-public:
+  public:
     ModelPlatform();
     ModelPlatform(const ModelPlatform&) = delete;
     ModelPlatform& operator=(const ModelPlatform&) = delete;
@@ -23,7 +23,7 @@ public:
     ModelUuid uuid;
     ModelResources resources;
 
-private:
+  private:
     platform::Platform ports_;
 };
 

@@ -7,7 +7,6 @@
 
 namespace model {
 
-
 std::vector<std::string> SplitRegistryPath(const std::string& path) {
     std::vector<std::string> names;
     std::string current;
@@ -112,9 +111,9 @@ platform::Status ModelRegistry::CreateKey(platform::RegistryRoot root, const std
     return platform::status::kSuccess;
 }
 
-platform::Status ModelRegistry::QueryValue(platform::RegistryKeyHandle key,
-                                           const std::string& name, std::uint32_t* type,
-                                           std::uint8_t* data, std::uint32_t* size) {
+platform::Status ModelRegistry::QueryValue(platform::RegistryKeyHandle key, const std::string& name,
+                                           std::uint32_t* type, std::uint8_t* data,
+                                           std::uint32_t* size) {
     platform::Status status;
     Node* node = Resolve(key, platform::access::kQueryValue, &status);
     if (node == nullptr) {
@@ -211,8 +210,7 @@ platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const st
 }
 
 platform::Status ModelRegistry::CloseKey(platform::RegistryKeyHandle key) {
-    return handles_.erase(key) == 1 ? platform::status::kSuccess
-                                    : platform::status::kInvalidHandle;
+    return handles_.erase(key) == 1 ? platform::status::kSuccess : platform::status::kInvalidHandle;
 }
 
 void ModelRegistry::SetRaw(platform::RegistryRoot root, const std::string& path,
@@ -268,7 +266,7 @@ void ModelRegistry::RemoveValue(platform::RegistryRoot root, const std::string& 
     Node* node = Find(root, SplitRegistryPath(path));
     if (node != nullptr) {
         node->values.erase(name);
-        }
+    }
 }
 
 bool ModelRegistry::ParseRootName(const std::string& name, platform::RegistryRoot* root) {

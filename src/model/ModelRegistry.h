@@ -20,7 +20,7 @@ struct RegistryValueData {
 };
 
 class ModelRegistry : public platform::Registry {
-public:
+  public:
     ModelRegistry();
     ~ModelRegistry() override;
 
@@ -71,7 +71,7 @@ public:
 
     struct Node;
 
-private:
+  private:
     struct OpenHandle {
         platform::RegistryRoot root;
         std::vector<std::string> path;

@@ -11,7 +11,9 @@
 
 namespace model {
 
-inline char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 struct NoCaseLess {
     bool operator()(const std::string& a, const std::string& b) const {

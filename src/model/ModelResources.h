@@ -7,7 +7,7 @@
 namespace model {
 
 class ModelResources : public platform::Resources {
-public:
+  public:
     bool LoadText(unsigned id, std::wstring* text) override;
 };
 

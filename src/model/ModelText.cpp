@@ -9,11 +9,10 @@ namespace {
 
 // Windows-1252 bytes 0x80..0x9F. The five bytes Windows leaves undefined map
 // to the C1 control of the same number, as MultiByteToWideChar does.
-const char32_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const char32_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t ByteToChar(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
@@ -88,20 +87,20 @@ namespace {
 
 // One character's weights in the model's word sort.
 struct Weights {
-    int primary;    // 0 = ignored at the first level (hyphen, apostrophe)
-    int diacritic;  // accent, 0 for none
-    int caseWeight; // 0 lower case, 1 upper case
+    int primary;     // 0 = ignored at the first level (hyphen, apostrophe)
+    int diacritic;   // accent, 0 for none
+    int caseWeight;  // 0 lower case, 1 upper case
 };
 
 // Base letter and accent of the Latin-1 letters; other characters keep
 // their own code.
 char32_t BaseLetter(char32_t c, int* accent) {
     static const char kBase[] =
-        "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTs"  // 0xC0..0xDF
-        "aaaaaaaceeeeiiiidnooooo/ouuuuyty"; // 0xE0..0xFF
+        "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTs"   // 0xC0..0xDF
+        "aaaaaaaceeeeiiiidnooooo/ouuuuyty";  // 0xE0..0xFF
     *accent = 0;
-    if (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7 && c != 0xDF && c != 0xDE &&
-        c != 0xFE && c != 0xD0 && c != 0xF0) {
+    if (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7 && c != 0xDF && c != 0xDE && c != 0xFE &&
+        c != 0xD0 && c != 0xF0) {
         *accent = static_cast<int>(c - 0xBF);
         return static_cast<char32_t>(kBase[c - 0xC0]);
     }

@@ -7,7 +7,7 @@
 namespace model {
 
 class ModelText : public platform::Text {
-public:
+  public:
     std::string ToAnsi(const std::wstring& wide) override;
     std::wstring FromAnsi(const std::string& ansi) override;
     std::string ToLowerAnsi(const std::string& ansi) override;

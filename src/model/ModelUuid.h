@@ -11,7 +11,7 @@
 namespace model {
 
 class ModelUuid : public platform::UuidSource {
-public:
+  public:
     explicit ModelUuid(std::uint32_t seed = 20061207);
 
     platform::Status Create(platform::Uuid* uuid) override;
@@ -21,7 +21,7 @@ public:
     void QueueCreateStatus(platform::Status status) { createStatuses_.push_back(status); }
     void QueueToStringStatus(platform::Status status) { toStringStatuses_.push_back(status); }
 
-private:
+  private:
     std::mt19937 random_;
     std::deque<platform::Status> createStatuses_;
     std::deque<platform::Status> toStringStatuses_;

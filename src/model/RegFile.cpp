@@ -138,7 +138,8 @@ bool ParseData(const std::string& text, RegistryValueData* value) {
         }
         value->type = platform::regtype::kDword;
         value->bytes.clear();
-        for (int i = 0; i < 4; ++i) value->bytes.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            value->bytes.push_back(static_cast<std::uint8_t>(number >> (8 * i)));
         return true;
     }
     if (text.compare(0, 4, "hex:") == 0) {
@@ -224,8 +225,9 @@ bool ModelRegistry::LoadText(const std::string& text, std::vector<std::string>* 
             ++lineNumber;
             line += Trim(raw);
         }
-        if (line.empty() || line[0] == ';' || (startLine == 1 && (line == "REGEDIT4" ||
-                                                  line == "Windows Registry Editor Version 5.00"))) {
+        if (line.empty() || line[0] == ';' ||
+            (startLine == 1 &&
+             (line == "REGEDIT4" || line == "Windows Registry Editor Version 5.00"))) {
             continue;
         }
         if (line[0] == '[') {

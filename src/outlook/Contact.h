@@ -19,7 +19,7 @@ class CContact;
 typedef boost::shared_ptr<CContact> CContactPtr;
 
 class CContact {
-public:
+  public:
     // A telephone entry: its label (such as "Mobile: ") and the number.
     typedef std::pair<std::wstring, std::wstring> Telephone;
 
@@ -54,6 +54,6 @@ public:
     const std::vector<Telephone>& GetTelephones() const { return fields_.telephones; }
     const std::vector<std::wstring>& GetEmailAddresses() const { return fields_.emailAddresses; }
 
-private:
+  private:
     Fields fields_;
 };

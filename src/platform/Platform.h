@@ -34,13 +34,13 @@ struct Platform {
 // Installs `ports` for the lifetime of this object and puts back whatever
 // was installed before.
 class ScopedPlatform {
-public:
+  public:
     explicit ScopedPlatform(const Platform& ports);
     ~ScopedPlatform();
     ScopedPlatform(const ScopedPlatform&) = delete;
     ScopedPlatform& operator=(const ScopedPlatform&) = delete;
 
-private:
+  private:
     Platform previous_;
 };
 

@@ -10,7 +10,7 @@ namespace platform {
 constexpr std::size_t kMaxProcesses = 1024;
 
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     // The base name of the first module of each process (EnumProcesses,
     // OpenProcess with query-information and read access, EnumProcessModules,

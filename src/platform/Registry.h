@@ -15,13 +15,13 @@ enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine };
 using RegistryKeyHandle = std::uintptr_t;
 
 namespace access {
-constexpr std::uint32_t kQueryValue = 0x0001;       // KEY_QUERY_VALUE
-constexpr std::uint32_t kSetValue = 0x0002;         // KEY_SET_VALUE
-constexpr std::uint32_t kCreateSubKey = 0x0004;     // KEY_CREATE_SUB_KEY
-constexpr std::uint32_t kEnumerateSubKeys = 0x0008; // KEY_ENUMERATE_SUB_KEYS
-constexpr std::uint32_t kRead = 0x20019;            // KEY_READ
-constexpr std::uint32_t kWrite = 0x20006;           // KEY_WRITE
-constexpr std::uint32_t kReadWrite = 0x2001F;       // KEY_READ | KEY_WRITE
+constexpr std::uint32_t kQueryValue = 0x0001;        // KEY_QUERY_VALUE
+constexpr std::uint32_t kSetValue = 0x0002;          // KEY_SET_VALUE
+constexpr std::uint32_t kCreateSubKey = 0x0004;      // KEY_CREATE_SUB_KEY
+constexpr std::uint32_t kEnumerateSubKeys = 0x0008;  // KEY_ENUMERATE_SUB_KEYS
+constexpr std::uint32_t kRead = 0x20019;             // KEY_READ
+constexpr std::uint32_t kWrite = 0x20006;            // KEY_WRITE
+constexpr std::uint32_t kReadWrite = 0x2001F;        // KEY_READ | KEY_WRITE
 }  // namespace access
 
 // Registry value types (REG_xxx).
@@ -38,7 +38,7 @@ constexpr std::uint32_t kMultiString = 7;   // REG_MULTI_SZ
 constexpr std::size_t kMaxKeyNameLength = 259;
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
 
     // RegOpenKeyExA: opens an existing key. Paths use "\" between names.

@@ -7,7 +7,7 @@
 namespace platform {
 
 class Resources {
-public:
+  public:
     virtual ~Resources() = default;
     // LoadStringW from the module: false (and an empty text) when the
     // string table has no such number.

@@ -14,7 +14,7 @@ constexpr int kMinimized = 2;  // SW_SHOWMINIMIZED
 }  // namespace show
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // ShellExecuteA(owner, verb, file, parameters, directory, show). An empty
     // verb, parameters or directory is passed as null. Greater than 32 on

@@ -6,7 +6,7 @@
 namespace platform {
 
 class Sleeper {
-public:
+  public:
     virtual ~Sleeper() = default;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };

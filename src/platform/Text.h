@@ -7,7 +7,7 @@
 namespace platform {
 
 class Text {
-public:
+  public:
     virtual ~Text() = default;
 
     // WideCharToMultiByte(CP_ACP) without best-fit mapping: characters the

@@ -28,14 +28,14 @@ constexpr int kNo = 7;      // IDNO
 
 // Notification codes that reach DialogLogic::OnCommand.
 namespace notify {
-constexpr int kButtonClicked = 0;     // BN_CLICKED
-constexpr int kSelectionChange = 1;   // CBN_SELCHANGE / LBN_SELCHANGE
+constexpr int kButtonClicked = 0;    // BN_CLICKED
+constexpr int kSelectionChange = 1;  // CBN_SELCHANGE / LBN_SELCHANGE
 }  // namespace notify
 
 // The controls of an open dialog. List operations work on combo boxes and
 // list boxes alike; indexes are 0-based and -1 means "none".
 class DialogView {
-public:
+  public:
     virtual ~DialogView() = default;
     // Adds an item; a sorted list places it in order. Returns its index, -1 on failure.
     virtual int AddListItem(int control, const std::string& text) = 0;
@@ -56,7 +56,7 @@ public:
 };
 
 class DialogLogic {
-public:
+  public:
     virtual ~DialogLogic() = default;
     // WM_INITDIALOG.
     virtual void OnInitDialog(DialogView& view) = 0;
@@ -65,7 +65,7 @@ public:
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     // MessageBoxA: the button the user chose (answer::...).
     virtual int ShowMessageBox(WindowHandle owner, const std::string& text,

@@ -17,14 +17,14 @@ struct Uuid {
 };
 
 namespace rpc {
-constexpr Status kOk = 0;                  // RPC_S_OK
-constexpr Status kUuidLocalOnly = 1824;    // RPC_S_UUID_LOCAL_ONLY (a warning)
-constexpr Status kUuidNoAddress = 1739;    // RPC_S_UUID_NO_ADDRESS (a warning)
-constexpr Status kOutOfMemory = 14;        // RPC_S_OUT_OF_MEMORY
+constexpr Status kOk = 0;                // RPC_S_OK
+constexpr Status kUuidLocalOnly = 1824;  // RPC_S_UUID_LOCAL_ONLY (a warning)
+constexpr Status kUuidNoAddress = 1739;  // RPC_S_UUID_NO_ADDRESS (a warning)
+constexpr Status kOutOfMemory = 14;      // RPC_S_OUT_OF_MEMORY
 }  // namespace rpc
 
 class UuidSource {
-public:
+  public:
     virtual ~UuidSource() = default;
     // UuidCreate: a status of kOk or one of the two warnings still gives a UUID.
     virtual Status Create(Uuid* uuid) = 0;

@@ -25,7 +25,7 @@ constexpr MessageId kUser = 0x0400;      // WM_USER
 // thread that created the window. Exceptions must not leave these calls;
 // the adapters catch them and answer 0.
 class WindowHandler {
-public:
+  public:
     virtual ~WindowHandler() = default;
     // WM_CREATE, delivered inside CreateHiddenWindow.
     virtual void OnCreate(WindowHandle self) {}
@@ -48,7 +48,7 @@ public:
 };
 
 class Windowing {
-public:
+  public:
     virtual ~Windowing() = default;
 
     // RegisterWindowMessageA: the same name gives the same number in every
@@ -70,8 +70,7 @@ public:
     // PostMessageA; `to` may be kBroadcast (every top-level window).
     virtual bool Post(WindowHandle to, MessageId message, WParam wParam, LParam lParam) = 0;
     // SendMessageA: synchronous; 0 when the window does not exist.
-    virtual LResult Send(WindowHandle to, MessageId message, WParam wParam,
-                                LParam lParam) = 0;
+    virtual LResult Send(WindowHandle to, MessageId message, WParam wParam, LParam lParam) = 0;
     // SendMessageA(to, WM_COPYDATA, from, &COPYDATASTRUCT{dataWord, size, data}).
     virtual LResult SendCopyData(WindowHandle to, WindowHandle from, std::uintptr_t dataWord,
                                  const void* data, std::uint32_t size) = 0;

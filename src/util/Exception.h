@@ -18,7 +18,7 @@ std::string ExpandMessageTemplate(const std::string& messageTemplate,
                                   const std::locale& locale);
 
 class Exception {
-public:
+  public:
     virtual ~Exception() = default;
     // The expanded message.
     virtual std::string description(const std::locale& locale) const = 0;
@@ -28,7 +28,7 @@ public:
 
 template <class Derived, class Base>
 class ExceptionBase : public Exception, public Base {
-public:
+  public:
     ExceptionBase(const std::string& messageTemplate, const std::string& file, int line)
         : Base(messageTemplate), template_(messageTemplate), file_(file), line_(line) {}
 
@@ -59,7 +59,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string template_;
     std::vector<std::string> arguments_;
     std::string file_;
@@ -70,7 +70,7 @@ private:
 // A failure that may not happen again if the operation is retried (such as
 // a UUID the system could not make).
 class TransientException : public ExceptionBase<TransientException, std::runtime_error> {
-public:
+  public:
     using ExceptionBase::ExceptionBase;
 };
 

@@ -12,7 +12,7 @@
 
 // The text form of one registry value at the time it was read. Immutable.
 class CRegistryValue {
-public:
+  public:
     CRegistryValue(std::string text, std::uint32_t storedType);
 
     std::string GetText() const { return text_; }
@@ -23,7 +23,7 @@ public:
     // Whether it was stored as text (REG_SZ or REG_EXPAND_SZ).
     bool IsString() const;
 
-private:
+  private:
     const std::string text_;
     const std::uint32_t storedType_;
 };
@@ -32,7 +32,7 @@ private:
 typedef boost::shared_ptr<const CRegistryValue> CRegistryValuePtr;
 
 class CRegistryKey {
-public:
+  public:
     // Opens root\path. A mask holding every bit of KEY_WRITE creates the key
     // when it is missing. On failure the key is null and stays so.
     CRegistryKey(platform::RegistryRoot root, const std::string& path, std::uint32_t access);
@@ -55,7 +55,7 @@ public:
     // Size of the buffer values are read into.
     static constexpr std::uint32_t kReadBufferSize = 1024;
 
-private:
+  private:
     platform::RegistryKeyHandle handle_ = 0;
 };
 

@@ -7,7 +7,7 @@
 #include <string>
 
 class CTrace {
-public:
+  public:
     // Writes the entry record, then deepens.
     CTrace(const char* name, const char* file, int line);
     // Goes back up one level, then writes the exit record (also while an
@@ -25,7 +25,7 @@ public:
     static constexpr char kStartMarker[] = "#### BEGIN TRACE ####";
     static constexpr char kIndentUnit[] = "    ";
 
-private:
+  private:
     const std::string name_;
     const std::string file_;
     const int line_;

@@ -12,7 +12,7 @@
 namespace win32 {
 
 class Win32Platform {
-public:
+  public:
     // `module`: the HMODULE whose resources the add-in uses.
     explicit Win32Platform(void* module);
     Win32Platform(const Win32Platform&) = delete;
@@ -25,7 +25,7 @@ public:
     Win32Uuid uuid;
     Win32Resources resources;
 
-private:
+  private:
     platform::Platform ports_;
 };
 

@@ -33,15 +33,15 @@ platform::Status Win32Registry::OpenKey(platform::RegistryRoot root, const std::
 platform::Status Win32Registry::CreateKey(platform::RegistryRoot root, const std::string& path,
                                           std::uint32_t access, platform::RegistryKeyHandle* key) {
     HKEY opened = nullptr;
-    LONG status = RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr,
-                                  REG_OPTION_NON_VOLATILE, access, nullptr, &opened, nullptr);
+    LONG status = RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  access, nullptr, &opened, nullptr);
     *key = status == ERROR_SUCCESS ? reinterpret_cast<platform::RegistryKeyHandle>(opened) : 0;
     return status;
 }
 
-platform::Status Win32Registry::QueryValue(platform::RegistryKeyHandle key,
-                                           const std::string& name, std::uint32_t* type,
-                                           std::uint8_t* data, std::uint32_t* size) {
+platform::Status Win32Registry::QueryValue(platform::RegistryKeyHandle key, const std::string& name,
+                                           std::uint32_t* type, std::uint8_t* data,
+                                           std::uint32_t* size) {
     DWORD valueType = 0;
     DWORD valueSize = size ? *size : 0;
     LONG status = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &valueType, data,

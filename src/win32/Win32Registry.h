@@ -6,7 +6,7 @@
 namespace win32 {
 
 class Win32Registry : public platform::Registry {
-public:
+  public:
     platform::Status OpenKey(platform::RegistryRoot root, const std::string& path,
                              std::uint32_t access, platform::RegistryKeyHandle* key) override;
     platform::Status CreateKey(platform::RegistryRoot root, const std::string& path,

@@ -7,12 +7,12 @@
 namespace win32 {
 
 class Win32Resources : public platform::Resources {
-public:
+  public:
     // `module` is the HMODULE whose resources are read.
     explicit Win32Resources(void* module) : module_(module) {}
     bool LoadText(unsigned id, std::wstring* text) override;
 
-private:
+  private:
     void* module_;
 };
 

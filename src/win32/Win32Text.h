@@ -6,7 +6,7 @@
 namespace win32 {
 
 class Win32Text : public platform::Text {
-public:
+  public:
     std::string ToAnsi(const std::wstring& wide) override;
     std::wstring FromAnsi(const std::string& ansi) override;
     std::string ToLowerAnsi(const std::string& ansi) override;

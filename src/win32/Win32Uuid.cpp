@@ -1,7 +1,7 @@
 #include "win32/Win32Uuid.h"
 
-#include <windows.h>
 #include <rpc.h>
+#include <windows.h>
 
 #include <cstring>
 

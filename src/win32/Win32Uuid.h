@@ -6,7 +6,7 @@
 namespace win32 {
 
 class Win32Uuid : public platform::UuidSource {
-public:
+  public:
     platform::Status Create(platform::Uuid* uuid) override;
     platform::Status ToString(const platform::Uuid& uuid, std::string* text) override;
 };

@@ -19,7 +19,7 @@ namespace status = platform::status;
 const std::string kScratch = contract::kScratchKey;
 
 class RegistryContract : public ::testing::Test {
-protected:
+  protected:
     RegistryContract() : registry(platform::registry()) { registry.DeleteTree(kRoot, kScratch); }
     ~RegistryContract() override { registry.DeleteTree(kRoot, kScratch); }
 
@@ -31,9 +31,8 @@ protected:
     }
     void Set(RegistryKeyHandle key, const std::string& name, std::uint32_t type,
              const std::vector<std::uint8_t>& bytes) {
-        ASSERT_EQ(status::kSuccess,
-                  registry.SetValue(key, name, type, bytes.data(),
-                                    static_cast<std::uint32_t>(bytes.size())));
+        ASSERT_EQ(status::kSuccess, registry.SetValue(key, name, type, bytes.data(),
+                                                      static_cast<std::uint32_t>(bytes.size())));
     }
     void TearDown() override {
         for (RegistryKeyHandle key : handles_) registry.CloseKey(key);
@@ -42,7 +41,7 @@ protected:
     static constexpr RegistryRoot kRoot = RegistryRoot::CurrentUser;
     platform::Registry& registry;
 
-private:
+  private:
     std::vector<RegistryKeyHandle> handles_;
 };
 
@@ -83,12 +82,14 @@ TEST_F(RegistryContract, AccessMasksAreEnforcedPerHandle) {
     RegistryKeyHandle writeOnly = Create(kScratch, access::kWrite);
     Set(writeOnly, "Flag", regtype::kBinary, {1});
     std::uint32_t size = 0;
-    EXPECT_EQ(status::kAccessDenied, registry.QueryValue(writeOnly, "Flag", nullptr, nullptr, &size));
+    EXPECT_EQ(status::kAccessDenied,
+              registry.QueryValue(writeOnly, "Flag", nullptr, nullptr, &size));
 
     RegistryKeyHandle readOnly = 0;
     ASSERT_EQ(status::kSuccess, registry.OpenKey(kRoot, kScratch, access::kRead, &readOnly));
     const std::uint8_t byte = 0;
-    EXPECT_EQ(status::kAccessDenied, registry.SetValue(readOnly, "Flag", regtype::kBinary, &byte, 1));
+    EXPECT_EQ(status::kAccessDenied,
+              registry.SetValue(readOnly, "Flag", regtype::kBinary, &byte, 1));
     EXPECT_EQ(status::kSuccess, registry.QueryValue(readOnly, "Flag", nullptr, nullptr, &size));
     registry.CloseKey(readOnly);
 }
@@ -122,7 +123,7 @@ TEST_F(RegistryContract, DeletingValuesAndTrees) {
 
 // The settings layer's edge cases, on the real registry as in the model.
 class SettingsOverRegistry : public RegistryContract {
-protected:
+  protected:
     std::string TextOf(const std::string& name) {
         CRegistryKey key(kRoot, kScratch, access::kRead);
         CRegistryValuePtr value = key.Query(name);

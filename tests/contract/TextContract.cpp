@@ -21,7 +21,7 @@ TEST(TextContract, AsciiAndLatin1RoundTrip) {
 
 TEST(TextContract, UnmappableCharactersBecomeQuestionMarks) {
     platform::Text& text = platform::text();
-    EXPECT_EQ("a?b", text.ToAnsi(L"a\u0416b"));         // Cyrillic Zhe
+    EXPECT_EQ("a?b", text.ToAnsi(L"a\u0416b"));           // Cyrillic Zhe
     EXPECT_EQ("?", text.ToAnsi(L"\u0100").substr(0, 1));  // no best-fit "A"
     EXPECT_EQ("x?y", text.ToAnsi(L"x\u4E2Dy"));
 }
@@ -43,11 +43,11 @@ TEST(TextContract, LocaleOrderIsCaseSensitiveAndLinguistic) {
     EXPECT_EQ(0, text.CompareLocale(L"echo123", L"echo123"));
     EXPECT_NE(0, text.CompareLocale(L"Echo123", L"echo123"));
     EXPECT_EQ(-1, Sign(text.CompareLocale(L"abc", L"abd")));
-    EXPECT_EQ(-1, Sign(text.CompareLocale(L"a", L"B")));       // not code-unit order
+    EXPECT_EQ(-1, Sign(text.CompareLocale(L"a", L"B")));  // not code-unit order
     EXPECT_EQ(-1, Sign(text.CompareLocale(L"alice", L"Bob")));
-    EXPECT_EQ(-1, Sign(text.CompareLocale(L"a", L"A")));       // lower case first
+    EXPECT_EQ(-1, Sign(text.CompareLocale(L"a", L"A")));  // lower case first
     EXPECT_EQ(1, Sign(text.CompareLocale(L"b", L"A")));
-    EXPECT_EQ(-1, Sign(text.CompareLocale(L"9", L"a")));       // digits before letters
+    EXPECT_EQ(-1, Sign(text.CompareLocale(L"9", L"a")));  // digits before letters
     EXPECT_EQ(-1, Sign(text.CompareLocale(L"ab", L"abc")));
     EXPECT_EQ(-1, Sign(text.CompareLocale(L"", L"a")));
 }

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         std::vector<std::string> errors;
         if (!model.registry.LoadFile(argv[1], &errors)) {
-            for (const std::string& error : errors) std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
+            for (const std::string& error : errors)
+                std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
             return 1;
         }
     }

@@ -120,7 +120,8 @@ class ModelObject : public host::Dispatch, public boost::enable_shared_from_this
     // called; sinks unadvised during it (by themselves or an earlier sink)
     // are not called any more. Returns the last failing HResult of a sink,
     // or kOk. Firing an interface the object does not source is a mistake
-    // of the model and throws std::logic_error.
+    // of the model and throws std::logic_error. An exception thrown by a sink
+    // is not hidden: it leaves FireEvent (on Windows it would be a crash).
     host::HResult FireEvent(const host::Guid& diid, host::DispId dispid,
                             const std::vector<host::Variant>& args);
     std::size_t SinkCount(const host::Guid& diid) const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "model/host/ModelObject.h"
 
@@ -199,6 +200,18 @@ TEST_F(ModelObjectEvents, RefusedAdviseAndUnadviseChangeNothing) {
     EXPECT_EQ(hr::kOk, button->Unadvise(kDIID_ButtonEvents, cookie));
     button->Click();
     EXPECT_EQ(1u, sink.deliveries.size());
+}
+
+TEST_F(ModelObjectEvents, AnExceptionFromASinkIsNotHiddenAndLeavesTheObjectUsable) {
+    RecordingSink thrower, other;
+    thrower.action = [](host::DispParams&) { throw std::runtime_error("sink failed"); };
+    const std::uint32_t cookie = Advise(&thrower);
+    Advise(&other);
+    EXPECT_THROW(button->Click(), std::runtime_error);
+    EXPECT_TRUE(other.deliveries.empty());
+    EXPECT_EQ(hr::kOk, button->Unadvise(kDIID_ButtonEvents, cookie));
+    button->Click();
+    EXPECT_EQ(1u, other.deliveries.size());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ using platform::RegistryRoot;
 namespace access = platform::access;
 
 class SettingsStore : public testing_support::ModelFixture {
-protected:
+  protected:
     std::string TextOf(const std::string& name) {
         CRegistryKey key(RegistryRoot::CurrentUser, settings::kKeyPath, access::kRead);
         CRegistryValuePtr value = key.Query(name);

@@ -14,7 +14,7 @@ namespace {
 using platform::RegistryRoot;
 
 class TraceLog : public testing_support::ModelFixture {
-protected:
+  protected:
     TraceLog() {
         path_ = ::testing::TempDir() + "tandrel-trace-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
