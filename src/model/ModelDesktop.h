@@ -12,7 +12,17 @@
 //   DispatchPending() and Advance().
 // - A timer fires WM_TIMER each time its period elapses on the clock, but
 //   only while messages are being dispatched (Advance()); a timer that falls
-//   due several times while nothing dispatches fires once.
+//   due several times while nothing dispatches fires once. Periods are
+//   clamped to 10 ms .. 0x7FFFFFFF ms as SetTimer does. Posted messages are
+//   delivered before a timer that is due at the same time.
+// - Handles are never reused. A window destroyed during a send or a
+//   dispatch gets nothing more: its queued messages are dropped and its
+//   timers die with it.
+// - Exceptions thrown by a handler stop at the desktop (as they stop at the
+//   win32 window procedure); SwallowedExceptions() counts them.
+// - Windows refuses to post WM_COPYDATA and so does the model. Posts to no
+//   window (thread messages) and synchronous sends to kBroadcast are not
+//   offered by either adapter.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +34,7 @@
 namespace model {
 
 class ModelDesktop : public platform::Windowing {
-public:
+  public:
     ModelDesktop();
     ~ModelDesktop() override;
     ModelDesktop(const ModelDesktop&) = delete;
@@ -53,7 +63,8 @@ public:
     // timers in time order as it goes (the thread's message loop running).
     void Advance(std::uint64_t ms);
     // Delivers every queued message (and those posted meanwhile) without
-    // moving the clock.
+    // moving the clock; timers do not fire. Throws std::runtime_error when
+    // handlers keep posting without end (a livelock that would hang Windows).
     void DispatchPending();
     // Moves the clock without delivering anything (the thread is blocked,
     // as in Sleep).
@@ -61,7 +72,10 @@ public:
 
     // What tests look at.
     bool IsTimerRunning(platform::WindowHandle window, std::uintptr_t timerId) const;
+    // 0 when the timer is not running.
     std::uint32_t TimerPeriod(platform::WindowHandle window, std::uintptr_t timerId) const;
+    // The clock time the timer falls due next; 0 when it is not running.
+    std::uint64_t TimerDue(platform::WindowHandle window, std::uintptr_t timerId) const;
     std::vector<platform::WindowHandle> Windows() const;
     std::string WindowTitle(platform::WindowHandle window) const;
     // The name a registered message number was registered with, or "".
@@ -69,6 +83,8 @@ public:
     std::size_t PendingCount() const;
     // How deep sends are nested right now (0 outside any send).
     int SendDepth() const;
+    // Exceptions that handlers let out and the desktop caught.
+    std::size_t SwallowedExceptions() const;
 
     struct PostRecord {
         std::uint64_t time;
@@ -77,11 +93,12 @@ public:
         platform::WParam wParam;
         platform::LParam lParam;
     };
-    // Every Post() made, in order (for asserting broadcasts).
+    // Every Post() accepted, in order (for asserting broadcasts); a broadcast
+    // is one record with `to` kBroadcast.
     const std::vector<PostRecord>& PostLog() const;
     void ClearPostLog();
 
-private:
+  private:
     struct State;
     State* state_;
 };

@@ -3,10 +3,16 @@
 namespace model {
 
 ModelPlatform::ModelPlatform() {
+    RegisterModuleDialogTemplates(&ui);
     ports_.registry = &registry;
     ports_.text = &text;
     ports_.uuid = &uuid;
     ports_.resources = &resources;
+    ports_.windowing = &desktop;
+    ports_.processes = &processes;
+    ports_.shell = &shell;
+    ports_.ui = &ui;
+    ports_.sleeper = &sleeper;
 }
 
 }  // namespace model

@@ -2,9 +2,12 @@
 // Tests and the simulator make one and install it with ScopedPlatform.
 #pragma once
 
+#include "model/ModelDesktop.h"
 #include "model/ModelRegistry.h"
 #include "model/ModelResources.h"
+#include "model/ModelSystem.h"
 #include "model/ModelText.h"
+#include "model/ModelUi.h"
 #include "model/ModelUuid.h"
 #include "platform/Platform.h"
 
@@ -22,6 +25,11 @@ class ModelPlatform {
     ModelText text;
     ModelUuid uuid;
     ModelResources resources;
+    ModelDesktop desktop;
+    ModelProcesses processes;
+    ModelShell shell;
+    ModelSleeper sleeper{&desktop};  // sleeping moves the desktop's clock
+    ModelUi ui;                      // knows the module's dialog templates
 
   private:
     platform::Platform ports_;

@@ -15,11 +15,13 @@ namespace model {
 class ModelDesktop;
 
 // Processes: a list of first-module base names the tests and the model
-// Skype maintain.
+// Skype maintain. As on Windows, only the first kMaxProcesses are listed.
 class ModelProcesses : public platform::Processes {
-public:
+  public:
     bool ListModuleNames(std::vector<std::string>* names) override;
 
+    // Starts a process whose first module is `moduleName`; a folder in front
+    // of the name is dropped, since only base names are ever listed.
     void Start(const std::string& moduleName);
     // Removes one process with that name; false if none runs.
     bool Stop(const std::string& moduleName);
@@ -32,7 +34,7 @@ public:
 // Shell: records every ShellExecute; `onExecute` (when set) acts on it, for
 // instance starting the model Skype when its path is opened.
 class ModelShell : public platform::Shell {
-public:
+  public:
     struct Execution {
         platform::WindowHandle owner;
         std::string verb;
@@ -53,14 +55,14 @@ public:
 
 // Sleep: moves the desktop's clock without dispatching, and adds up.
 class ModelSleeper : public platform::Sleeper {
-public:
+  public:
     explicit ModelSleeper(ModelDesktop* desktop) : desktop_(desktop) {}
     void Sleep(std::uint32_t milliseconds) override;
 
     std::uint64_t totalSlept = 0;
     std::vector<std::uint32_t> sleeps;
 
-private:
+  private:
     ModelDesktop* desktop_;
 };
 

@@ -20,7 +20,15 @@ namespace model {
 
 // A control of a dialog template, as the model needs it.
 struct ControlTemplate {
-    enum class Kind { Static, Group, Button, DefaultButton, CheckBox, DropDownList, SortedDropDownList };
+    enum class Kind {
+        Static,
+        Group,
+        Button,
+        DefaultButton,
+        CheckBox,
+        DropDownList,
+        SortedDropDownList
+    };
     int id;  // -1 for controls without an identifier
     Kind kind;
     std::string text;
@@ -29,26 +37,30 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     std::string title;
+    int width = 0;  // dialog units
+    int height = 0;
     std::vector<ControlTemplate> controls;
 };
 
-// One thing the user does in an open dialog. Actions on a disabled control
-// do nothing, as a user cannot click one.
+// One thing the user does in an open dialog. Actions on a disabled control,
+// on a control the action does not fit (selecting in a button, clicking a
+// static text) or naming an item the list does not hold do nothing, as a
+// user cannot do them.
 struct DialogAction {
     enum class Kind {
         SelectItem,   // pick the item whose text is `text` in list `control`
         SelectIndex,  // pick item `index` in list `control`
         Click,        // click button or check box `control` (check boxes toggle)
-        Close,        // the close box or Escape: IDCANCEL
+        Close,        // the close box or Escape: IDCANCEL, unless Cancel is disabled
     };
-    Kind kind;
+    Kind kind = Kind::Close;  // an action left unset is the harmless one
     int control = 0;
     std::string text;
     int index = -1;
 };
 
 class ModelUi : public platform::Ui {
-public:
+  public:
     ModelUi();
 
     int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
@@ -58,8 +70,11 @@ public:
     platform::WindowHandle ActiveWindow() override { return activeWindow; }
 
     // Message boxes take the queued answers in order; with none queued the
-    // default button answers (OK, or Yes for Yes/No boxes).
+    // default button answers (the first button, e.g. OK or Yes, unless the
+    // flags choose another). A queued answer the box does not offer (Yes on
+    // an OK box) is used up and the default button answers instead.
     void QueueAnswer(int answer) { answers_.push_back(answer); }
+    std::size_t QueuedAnswers() const { return answers_.size(); }
     struct MessageBoxRecord {
         platform::WindowHandle owner;
         std::string text;
@@ -67,20 +82,27 @@ public:
         unsigned flags;
         int answer;
     };
+    // In the order the boxes appeared.
     std::vector<MessageBoxRecord> messageBoxes;
 
-    // Dialogs take the queued scripts in order, one per dialog shown. A
-    // script that ends without closing the dialog is followed by Close.
+    // Dialogs take the queued scripts in order, one per dialog shown (also
+    // by a dialog that ends itself during OnInitDialog). A script that ends
+    // without closing the dialog is followed by Close; a dialog that still
+    // stays open then would never close on Windows: the model ends it with
+    // -1 and marks its record `stuck`.
     void QueueDialogScript(std::vector<DialogAction> actions) {
         scripts_.push_back(std::move(actions));
     }
+    std::size_t QueuedScripts() const { return scripts_.size(); }
     void RegisterTemplate(int templateId, DialogTemplate dialogTemplate);
+    // Null when no such template is registered.
+    const DialogTemplate* FindTemplate(int templateId) const;
 
     struct ControlState {
         std::string text;
         bool enabled = true;
         bool checked = false;
-        std::vector<std::string> items;     // list items in display order
+        std::vector<std::string> items;  // list items in display order
         std::vector<std::intptr_t> itemData;
         int selection = -1;
     };
@@ -88,14 +110,27 @@ public:
         int templateId;
         platform::WindowHandle owner;
         std::intptr_t result;
-        std::map<int, ControlState> controls;  // as they were when the dialog ended
+        // The controls that have an identifier, as they were when the dialog ended.
+        std::map<int, ControlState> controls;
+        bool stuck = false;
     };
+    // In the order the dialogs appeared.
     std::vector<DialogRecord> dialogs;
 
+    // Runs once while each box or dialog is open (a dialog: after
+    // OnInitDialog, before the script). Boxes and dialogs opened from inside
+    // it do not run it again, so it cannot recurse without end.
     std::function<void()> whileModal;
     platform::WindowHandle activeWindow = 0x00050A10;
 
-private:
+    // Exceptions that dialog logic let out and the model caught, as the
+    // win32 dialog procedure does.
+    std::size_t swallowedExceptions = 0;
+
+  private:
+    void RunWhileModal();
+
+    bool inWhileModal_ = false;
     std::deque<int> answers_;
     std::deque<std::vector<DialogAction>> scripts_;
     std::map<int, DialogTemplate> templates_;

@@ -33,7 +33,10 @@ constexpr int kSelectionChange = 1;  // CBN_SELCHANGE / LBN_SELCHANGE
 }  // namespace notify
 
 // The controls of an open dialog. List operations work on combo boxes and
-// list boxes alike; indexes are 0-based and -1 means "none".
+// list boxes alike; indexes are 0-based and -1 means "none". On a control
+// that does not exist (or is no list, for the list operations) they answer
+// -1, "" or false and change nothing. Changing a control from here sends
+// the logic no notification, as on Windows.
 class DialogView {
   public:
     virtual ~DialogView() = default;
@@ -42,7 +45,9 @@ class DialogView {
     virtual int ListCount(int control) = 0;
     virtual std::string ListItemText(int control, int index) = 0;
     virtual void SetListItemData(int control, int index, std::intptr_t data) = 0;
+    // -1 for an index out of range.
     virtual std::intptr_t ListItemData(int control, int index) = 0;
+    // An index out of range (-1 among them) clears the selection.
     virtual void SelectListItem(int control, int index) = 0;
     virtual int ListSelection(int control) = 0;
     virtual void SetChecked(int control, bool checked) = 0;
@@ -50,6 +55,7 @@ class DialogView {
     virtual void EnableControl(int control, bool enabled) = 0;
     virtual bool IsControlEnabled(int control) = 0;
     virtual void SetControlText(int control, const std::string& text) = 0;
+    // A drop-down list's text is its selected item's.
     virtual std::string ControlText(int control) = 0;
     // EndDialog: the modal call returns `result` once the handler returns.
     virtual void EndDialog(std::intptr_t result) = 0;

@@ -67,11 +67,16 @@ class Windowing {
     virtual bool SetTimer(WindowHandle window, std::uintptr_t timerId, std::uint32_t periodMs) = 0;
     virtual bool KillTimer(WindowHandle window, std::uintptr_t timerId) = 0;
 
-    // PostMessageA; `to` may be kBroadcast (every top-level window).
+    // PostMessageA; `to` may be kBroadcast (every top-level window). False
+    // for a window that does not exist, for kNoWindow (a thread message no
+    // window would see) and for WM_COPYDATA, which Windows only sends.
     virtual bool Post(WindowHandle to, MessageId message, WParam wParam, LParam lParam) = 0;
-    // SendMessageA: synchronous; 0 when the window does not exist.
+    // SendMessageA: synchronous; 0 when the window does not exist. Neither
+    // WM_COPYDATA (use SendCopyData) nor kBroadcast (a synchronous send to
+    // every program's windows) is sent: both answer 0.
     virtual LResult Send(WindowHandle to, MessageId message, WParam wParam, LParam lParam) = 0;
     // SendMessageA(to, WM_COPYDATA, from, &COPYDATASTRUCT{dataWord, size, data}).
+    // Null data is sent as an empty block, whatever `size` says.
     virtual LResult SendCopyData(WindowHandle to, WindowHandle from, std::uintptr_t dataWord,
                                  const void* data, std::uint32_t size) = 0;
 };

@@ -2,11 +2,16 @@
 
 namespace win32 {
 
-Win32Platform::Win32Platform(void* module) : resources(module) {
+Win32Platform::Win32Platform(void* module) : resources(module), windowing(module), ui(module) {
     ports_.registry = &registry;
     ports_.text = &text;
     ports_.uuid = &uuid;
     ports_.resources = &resources;
+    ports_.windowing = &windowing;
+    ports_.processes = &processes;
+    ports_.shell = &shell;
+    ports_.ui = &ui;
+    ports_.sleeper = &sleeper;
 }
 
 }  // namespace win32

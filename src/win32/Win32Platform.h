@@ -4,16 +4,22 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "win32/Win32Processes.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32Resources.h"
+#include "win32/Win32Shell.h"
+#include "win32/Win32Sleeper.h"
 #include "win32/Win32Text.h"
+#include "win32/Win32Ui.h"
 #include "win32/Win32Uuid.h"
+#include "win32/Win32Windowing.h"
 
 namespace win32 {
 
 class Win32Platform {
   public:
-    // `module`: the HMODULE whose resources the add-in uses.
+    // `module`: the HMODULE whose resources (strings, dialog templates) the
+    // add-in uses and for which its window class is registered.
     explicit Win32Platform(void* module);
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
@@ -24,6 +30,11 @@ class Win32Platform {
     Win32Text text;
     Win32Uuid uuid;
     Win32Resources resources;
+    Win32Windowing windowing;
+    Win32Processes processes;
+    Win32Shell shell;
+    Win32Ui ui;
+    Win32Sleeper sleeper;
 
   private:
     platform::Platform ports_;

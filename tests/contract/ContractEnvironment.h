@@ -3,6 +3,7 @@
 // win32 adapters (contract_win32, run under Wine).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/Platform.h"
@@ -17,5 +18,16 @@ std::string AdapterName();
 // A registry path under HKEY_CURRENT_USER that the suites may fill and
 // delete at will.
 constexpr char kScratchKey[] = "Software\\TandrelContractTest";
+
+// Lets `ms` milliseconds pass with the thread's messages dispatched, as the
+// host's message loop would: the model moves its virtual clock
+// (ModelDesktop::Advance), win32 runs a real message loop for that long.
+void PumpMessages(std::uint32_t ms);
+// A millisecond clock that both PumpMessages and the sleep port move.
+std::uint64_t ClockMs();
+// The base name of this program's image, as the processes port lists it.
+std::string OwnImageName();
+// The full path of this program's image, for the shell to start it again.
+std::string OwnImagePath();
 
 }  // namespace contract

@@ -4,14 +4,33 @@
 namespace contract {
 
 namespace {
+
+constexpr char kOwnImage[] = "contract_model.exe";
+
 model::ModelPlatform& Model() {
     static model::ModelPlatform instance;
+    // The model's process list holds this program, as Windows' would.
+    static const bool started = [] {
+        instance.processes.Start("explorer.exe");
+        instance.processes.Start(kOwnImage);
+        return true;
+    }();
+    (void)started;
     return instance;
 }
+
 }  // namespace
 
 const platform::Platform& Ports() { return Model().ports(); }
 
 std::string AdapterName() { return "model"; }
+
+void PumpMessages(std::uint32_t ms) { Model().desktop.Advance(ms); }
+
+std::uint64_t ClockMs() { return Model().desktop.Now(); }
+
+std::string OwnImageName() { return kOwnImage; }
+
+std::string OwnImagePath() { return std::string("C:\\Tandrel\\tests\\") + kOwnImage; }
 
 }  // namespace contract

@@ -1,0 +1,316 @@
+#include "model/ModelUi.h"
+
+#include <utility>
+
+#include "model/ModelText.h"
+
+namespace model {
+
+namespace {
+
+using Kind = ControlTemplate::Kind;
+
+// MessageBox answers beyond the ones the core uses.
+constexpr int kAbort = 3;
+constexpr int kRetry = 4;
+constexpr int kIgnore = 5;
+constexpr int kTryAgain = 10;
+constexpr int kContinue = 11;
+
+// The buttons of each MB_ type (flags & 0xF), left to right. An unknown type
+// makes MessageBox fail.
+std::vector<int> ButtonsOf(unsigned flags) {
+    switch (flags & 0xFu) {
+        case 0:
+            return {platform::answer::kOk};
+        case 1:
+            return {platform::answer::kOk, platform::answer::kCancel};
+        case 2:
+            return {kAbort, kRetry, kIgnore};
+        case 3:
+            return {platform::answer::kYes, platform::answer::kNo, platform::answer::kCancel};
+        case 4:
+            return {platform::answer::kYes, platform::answer::kNo};
+        case 5:
+            return {kRetry, platform::answer::kCancel};
+        case 6:
+            return {platform::answer::kCancel, kTryAgain, kContinue};
+        default:
+            return {};
+    }
+}
+
+bool IsList(Kind kind) { return kind == Kind::DropDownList || kind == Kind::SortedDropDownList; }
+
+// The open dialog's controls, behaving as the Windows controls do for the
+// operations DialogView offers: a sorted list places new items in the
+// locale's order ignoring case, a drop-down list's text is its selection,
+// programmatic changes send no notifications.
+class ScriptedDialogView : public platform::DialogView {
+  public:
+    explicit ScriptedDialogView(const DialogTemplate& dialogTemplate) {
+        for (const ControlTemplate& control : dialogTemplate.controls) {
+            if (control.id < 0) continue;  // statics without an identifier cannot be reached
+            kinds_[control.id] = control.kind;
+            ModelUi::ControlState& state = controls_[control.id];
+            state.text = control.text;
+            state.enabled = control.enabled;
+        }
+    }
+
+    int AddListItem(int control, const std::string& text) override {
+        ModelUi::ControlState* list = List(control);
+        if (list == nullptr) return -1;
+        std::size_t index = list->items.size();
+        if (kinds_[control] == Kind::SortedDropDownList) {
+            index = 0;
+            while (index < list->items.size() && Collate(list->items[index], text) <= 0) ++index;
+        }
+        const auto at = static_cast<std::ptrdiff_t>(index);
+        list->items.insert(list->items.begin() + at, text);
+        list->itemData.insert(list->itemData.begin() + at, 0);
+        // The selection stays on the same item, which may have moved down.
+        if (list->selection >= static_cast<int>(index)) ++list->selection;
+        return static_cast<int>(index);
+    }
+    int ListCount(int control) override {
+        ModelUi::ControlState* list = List(control);
+        return list == nullptr ? -1 : static_cast<int>(list->items.size());
+    }
+    std::string ListItemText(int control, int index) override {
+        ModelUi::ControlState* list = List(control);
+        return list != nullptr && InRange(*list, index) ? list->items[index] : std::string();
+    }
+    void SetListItemData(int control, int index, std::intptr_t data) override {
+        ModelUi::ControlState* list = List(control);
+        if (list != nullptr && InRange(*list, index)) list->itemData[index] = data;
+    }
+    std::intptr_t ListItemData(int control, int index) override {
+        ModelUi::ControlState* list = List(control);
+        return list != nullptr && InRange(*list, index) ? list->itemData[index] : -1;  // CB_ERR
+    }
+    void SelectListItem(int control, int index) override {
+        ModelUi::ControlState* list = List(control);
+        // As CB_SETCURSEL: an index out of range clears the selection.
+        if (list != nullptr) list->selection = InRange(*list, index) ? index : -1;
+    }
+    int ListSelection(int control) override {
+        ModelUi::ControlState* list = List(control);
+        return list == nullptr ? -1 : list->selection;
+    }
+    void SetChecked(int control, bool checked) override {
+        if (Is(control, Kind::CheckBox)) controls_[control].checked = checked;
+    }
+    bool IsChecked(int control) override {
+        return Is(control, Kind::CheckBox) && controls_[control].checked;
+    }
+    void EnableControl(int control, bool enabled) override {
+        auto found = controls_.find(control);
+        if (found != controls_.end()) found->second.enabled = enabled;
+    }
+    bool IsControlEnabled(int control) override {
+        auto found = controls_.find(control);
+        return found != controls_.end() && found->second.enabled;
+    }
+    void SetControlText(int control, const std::string& text) override {
+        // A drop-down list shows its selection and keeps no text of its own.
+        auto found = controls_.find(control);
+        if (found != controls_.end() && !IsList(kinds_[control])) found->second.text = text;
+    }
+    std::string ControlText(int control) override {
+        auto found = controls_.find(control);
+        if (found == controls_.end()) return std::string();
+        if (IsList(kinds_[control])) {
+            const ModelUi::ControlState& list = found->second;
+            return InRange(list, list.selection) ? list.items[list.selection] : std::string();
+        }
+        return found->second.text;
+    }
+    void EndDialog(std::intptr_t result) override {
+        ended_ = true;
+        result_ = result;
+    }
+
+    bool ended() const { return ended_; }
+    std::intptr_t result() const { return result_; }
+    const std::map<int, ModelUi::ControlState>& controls() const { return controls_; }
+
+    // What a user can do to a control: it exists, is enabled and is of a kind
+    // that takes the action.
+    bool CanSelectIn(int control) { return List(control) != nullptr && IsControlEnabled(control); }
+    bool CanClick(int control) {
+        auto kind = kinds_.find(control);
+        if (kind == kinds_.end() || !IsControlEnabled(control)) return false;
+        return kind->second == Kind::Button || kind->second == Kind::DefaultButton ||
+               kind->second == Kind::CheckBox;
+    }
+    bool IsCheckBox(int control) { return Is(control, Kind::CheckBox); }
+    int IndexOf(int control, const std::string& text) {
+        ModelUi::ControlState* list = List(control);
+        if (list == nullptr) return -1;
+        for (std::size_t i = 0; i < list->items.size(); ++i) {
+            if (list->items[i] == text) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // Whether Escape or the close box reach the dialog: not while it has a
+    // disabled Cancel button.
+    bool CanClose() {
+        auto cancel = controls_.find(platform::answer::kCancel);
+        return cancel == controls_.end() || cancel->second.enabled;
+    }
+
+  private:
+    bool Is(int control, Kind kind) {
+        auto found = kinds_.find(control);
+        return found != kinds_.end() && found->second == kind;
+    }
+    ModelUi::ControlState* List(int control) {
+        auto kind = kinds_.find(control);
+        if (kind == kinds_.end() || !IsList(kind->second)) return nullptr;
+        return &controls_[control];
+    }
+    static bool InRange(const ModelUi::ControlState& list, int index) {
+        return index >= 0 && index < static_cast<int>(list.items.size());
+    }
+    // A sorted combo box orders its items as the locale does, ignoring case.
+    int Collate(const std::string& a, const std::string& b) {
+        return collation_.CompareLocale(collation_.FromAnsi(collation_.ToLowerAnsi(a)),
+                                        collation_.FromAnsi(collation_.ToLowerAnsi(b)));
+    }
+
+    std::map<int, Kind> kinds_;
+    std::map<int, ModelUi::ControlState> controls_;
+    ModelText collation_;
+    bool ended_ = false;
+    std::intptr_t result_ = 0;
+};
+
+}  // namespace
+
+ModelUi::ModelUi() = default;
+
+void ModelUi::RegisterTemplate(int templateId, DialogTemplate dialogTemplate) {
+    templates_[templateId] = std::move(dialogTemplate);
+}
+
+const DialogTemplate* ModelUi::FindTemplate(int templateId) const {
+    auto found = templates_.find(templateId);
+    return found == templates_.end() ? nullptr : &found->second;
+}
+
+void ModelUi::RunWhileModal() {
+    if (!whileModal || inWhileModal_) {
+        return;
+    }
+    inWhileModal_ = true;
+    try {
+        // A copy: the hook may replace itself.
+        std::function<void()> hook = whileModal;
+        hook();
+    } catch (...) {
+        inWhileModal_ = false;
+        throw;
+    }
+    inWhileModal_ = false;
+}
+
+int ModelUi::ShowMessageBox(platform::WindowHandle owner, const std::string& text,
+                            const std::string& caption, unsigned flags) {
+    const std::vector<int> buttons = ButtonsOf(flags);
+    int answer = 0;  // MessageBox fails on a type it does not know
+    if (!buttons.empty()) {
+        const std::size_t defaultButton = (flags >> 8) & 0xFu;  // MB_DEFBUTTON1..4
+        answer = defaultButton < buttons.size() ? buttons[defaultButton] : buttons.front();
+    }
+    // The answer is taken when the box appears, so that boxes opened while
+    // it is up take the answers queued after it.
+    if (!answers_.empty()) {
+        const int queued = answers_.front();
+        answers_.pop_front();
+        for (int button : buttons) {
+            if (button == queued) answer = queued;
+        }
+    }
+    const std::size_t index = messageBoxes.size();
+    messageBoxes.push_back(MessageBoxRecord{owner, text, caption, flags, answer});
+    if (!buttons.empty()) {
+        RunWhileModal();
+    }
+    return messageBoxes[index].answer;
+}
+
+std::intptr_t ModelUi::ShowDialog(int templateId, platform::WindowHandle owner,
+                                  platform::DialogLogic& logic) {
+    const DialogTemplate* dialogTemplate = FindTemplate(templateId);
+    if (dialogTemplate == nullptr) {
+        return -1;  // DialogBoxParam cannot find the resource
+    }
+    std::vector<DialogAction> script;
+    if (!scripts_.empty()) {
+        script = std::move(scripts_.front());
+        scripts_.pop_front();
+    }
+    const std::size_t index = dialogs.size();
+    dialogs.push_back(DialogRecord{templateId, owner, -1, {}, false});
+
+    ScriptedDialogView view(*dialogTemplate);
+    // The dialog procedure lets no exception out; neither does the model.
+    auto send = [&](int control, int notification) {
+        try {
+            logic.OnCommand(view, control, notification);
+        } catch (...) {
+            ++swallowedExceptions;
+        }
+    };
+    try {
+        logic.OnInitDialog(view);
+    } catch (...) {
+        ++swallowedExceptions;
+    }
+    if (!view.ended()) {
+        RunWhileModal();
+    }
+    DialogAction close;
+    close.kind = DialogAction::Kind::Close;
+    script.push_back(close);
+    for (const DialogAction& action : script) {
+        if (view.ended()) break;
+        switch (action.kind) {
+            case DialogAction::Kind::SelectItem:
+            case DialogAction::Kind::SelectIndex: {
+                if (!view.CanSelectIn(action.control)) break;
+                const int item = action.kind == DialogAction::Kind::SelectItem
+                                     ? view.IndexOf(action.control, action.text)
+                                     : action.index;
+                if (item < 0 || item >= view.ListCount(action.control)) break;
+                view.SelectListItem(action.control, item);
+                send(action.control, platform::notify::kSelectionChange);
+                break;
+            }
+            case DialogAction::Kind::Click:
+                if (!view.CanClick(action.control)) break;
+                if (view.IsCheckBox(action.control)) {  // an automatic check box toggles itself
+                    view.SetChecked(action.control, !view.IsChecked(action.control));
+                }
+                send(action.control, platform::notify::kButtonClicked);
+                break;
+            case DialogAction::Kind::Close:
+                if (view.CanClose())
+                    send(platform::answer::kCancel, platform::notify::kButtonClicked);
+                break;
+        }
+    }
+
+    DialogRecord& record = dialogs[index];
+    record.controls = view.controls();
+    if (view.ended()) {
+        record.result = view.result();
+    } else {
+        record.stuck = true;
+        record.result = -1;
+    }
+    return record.result;
+}
+
+}  // namespace model

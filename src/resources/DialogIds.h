@@ -1,0 +1,27 @@
+// Identifiers of the module's dialog templates and of their controls. Plain
+// #defines for tandrel.rc (windres runs the C preprocessor over it), named
+// constants for C++.
+#pragma once
+
+// The country chooser, shown when a telephone number carries no country code.
+#define TANDREL_IDD_COUNTRY 220
+#define TANDREL_IDC_COUNTRY_LIST 217
+#define TANDREL_IDC_COUNTRY_ALWAYS_USE 218
+#define TANDREL_IDC_COUNTRY_ALWAYS_USE_LABEL 220
+
+// Controls without an identifier (IDC_STATIC).
+#define TANDREL_IDC_NONE -1
+
+#ifndef RC_INVOKED
+namespace ids {
+
+constexpr int kCountryDialog = TANDREL_IDD_COUNTRY;
+constexpr int kCountryList = TANDREL_IDC_COUNTRY_LIST;
+constexpr int kCountryAlwaysUse = TANDREL_IDC_COUNTRY_ALWAYS_USE;
+constexpr int kCountryAlwaysUseLabel = TANDREL_IDC_COUNTRY_ALWAYS_USE_LABEL;
+// The buttons every dialog shares (IDOK, IDCANCEL).
+constexpr int kOkButton = 1;
+constexpr int kCancelButton = 2;
+
+}  // namespace ids
+#endif

@@ -1,0 +1,197 @@
+// The ui port's dialogs: the country chooser's template (resource 220) shown
+// modally, its controls driven through DialogView, against the model's
+// description of the template and against the compiled resource (Wine).
+// Message boxes cannot be answered under Wine's null graphics driver; the
+// model's are tested on their own.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "contract/ContractEnvironment.h"
+#include "resources/DialogIds.h"
+#include "resources/DialogTexts.h"
+
+namespace {
+
+// The controls with an identifier, as the template makes them.
+struct ControlSnapshot {
+    bool enabled;
+    bool checked;
+    std::string text;
+};
+
+// Everything the dialog logic sees while it works the controls inside
+// OnInitDialog; the test looks at it once the dialog has closed.
+struct Observations {
+    std::map<int, ControlSnapshot> initial;
+    int initialCount = -2;
+    int initialSelection = -2;
+    std::vector<int> addedAt;
+    std::vector<std::string> listed;
+    std::vector<std::intptr_t> listedData;
+    int selected = -2;
+    std::string selectedText;
+    int selectionAfterBadIndex = -2;
+    std::intptr_t dataOfBadIndex = 0;
+    std::string textOfBadIndex = "stale";
+    bool okEnabled = false;
+    bool alwaysEnabled = false;
+    bool checkedAfterSet = false;
+    bool checkedAfterClear = true;
+    std::string labelText;
+    int addToStatic = 0;
+    int countOfMissing = 0;
+    bool missingEnabled = true;
+    std::string missingText = "stale";
+    int commandsDuringInit = -1;
+};
+
+// Country names given out of order, with the dialling code as item data.
+const std::vector<std::pair<std::string, int>> kCountries = {
+    {"United Kingdom", 44},    {"austria", 43}, {"Norway", 47},
+    {"\xC5land Islands", 358}, {"Belgium", 32}, {"bahamas", 1}};
+
+class ProbingLogic : public platform::DialogLogic {
+  public:
+    explicit ProbingLogic(Observations* seen) : seen_(seen) {}
+
+    void OnInitDialog(platform::DialogView& view) override {
+        using ids::kCountryList;
+        for (int id : {ids::kCountryList, ids::kCountryAlwaysUse, ids::kCountryAlwaysUseLabel,
+                       ids::kOkButton, ids::kCancelButton}) {
+            seen_->initial[id] = ControlSnapshot{view.IsControlEnabled(id), view.IsChecked(id),
+                                                 view.ControlText(id)};
+        }
+        seen_->initialCount = view.ListCount(kCountryList);
+        seen_->initialSelection = view.ListSelection(kCountryList);
+
+        for (const auto& country : kCountries) {
+            const int at = view.AddListItem(kCountryList, country.first);
+            seen_->addedAt.push_back(at);
+            view.SetListItemData(kCountryList, at, country.second);
+        }
+        const int count = view.ListCount(kCountryList);
+        int belgium = -1;
+        for (int i = 0; i < count; ++i) {
+            seen_->listed.push_back(view.ListItemText(kCountryList, i));
+            seen_->listedData.push_back(view.ListItemData(kCountryList, i));
+            if (seen_->listed.back() == "Belgium") belgium = i;
+        }
+
+        view.SelectListItem(kCountryList, belgium);
+        seen_->selected = view.ListSelection(kCountryList);
+        seen_->selectedText = view.ControlText(kCountryList);
+        seen_->dataOfBadIndex = view.ListItemData(kCountryList, count + 5);
+        seen_->textOfBadIndex = view.ListItemText(kCountryList, count + 5);
+        view.SelectListItem(kCountryList, count + 5);
+        seen_->selectionAfterBadIndex = view.ListSelection(kCountryList);
+
+        view.EnableControl(ids::kOkButton, true);
+        view.EnableControl(ids::kCountryAlwaysUse, true);
+        seen_->okEnabled = view.IsControlEnabled(ids::kOkButton);
+        seen_->alwaysEnabled = view.IsControlEnabled(ids::kCountryAlwaysUse);
+        view.SetChecked(ids::kCountryAlwaysUse, true);
+        seen_->checkedAfterSet = view.IsChecked(ids::kCountryAlwaysUse);
+        view.SetChecked(ids::kCountryAlwaysUse, false);
+        seen_->checkedAfterClear = view.IsChecked(ids::kCountryAlwaysUse);
+        view.SetControlText(ids::kCountryAlwaysUseLabel, "Always use Belgium");
+        seen_->labelText = view.ControlText(ids::kCountryAlwaysUseLabel);
+
+        seen_->addToStatic = view.AddListItem(ids::kCountryAlwaysUseLabel, "not a list");
+        seen_->countOfMissing = view.ListCount(4242);
+        seen_->missingEnabled = view.IsControlEnabled(4242);
+        seen_->missingText = view.ControlText(4242);
+
+        seen_->commandsDuringInit = commands_;
+        view.EndDialog(7);
+    }
+    void OnCommand(platform::DialogView&, int, int) override { ++commands_; }
+
+  private:
+    Observations* seen_;
+    int commands_ = 0;
+};
+
+class UiContract : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ProbingLogic logic(&seen);
+        result = platform::ui().ShowDialog(ids::kCountryDialog, platform::kNoWindow, logic);
+    }
+    Observations seen;
+    std::intptr_t result = 0;
+};
+
+TEST_F(UiContract, TheDialogEndsWithTheValueGivenToEndDialog) {
+    EXPECT_EQ(7, result);
+    EXPECT_EQ(0, seen.commandsDuringInit);  // setting controls notifies nobody
+}
+
+TEST_F(UiContract, TheTemplateStartsWithOkAndAlwaysUseDisabled) {
+    ASSERT_EQ(5u, seen.initial.size());
+    EXPECT_TRUE(seen.initial[ids::kCountryList].enabled);
+    EXPECT_FALSE(seen.initial[ids::kCountryAlwaysUse].enabled);
+    EXPECT_FALSE(seen.initial[ids::kCountryAlwaysUse].checked);
+    EXPECT_FALSE(seen.initial[ids::kCountryAlwaysUseLabel].enabled);
+    EXPECT_FALSE(seen.initial[ids::kOkButton].enabled);
+    EXPECT_TRUE(seen.initial[ids::kCancelButton].enabled);
+
+    EXPECT_EQ("", seen.initial[ids::kCountryList].text);
+    EXPECT_EQ("", seen.initial[ids::kCountryAlwaysUse].text);
+    EXPECT_EQ(TANDREL_COUNTRY_ALWAYS_USE_LABEL, seen.initial[ids::kCountryAlwaysUseLabel].text);
+    EXPECT_EQ(TANDREL_COUNTRY_OK, seen.initial[ids::kOkButton].text);
+    EXPECT_EQ(TANDREL_COUNTRY_CANCEL, seen.initial[ids::kCancelButton].text);
+    EXPECT_EQ(0, seen.initialCount);
+    EXPECT_EQ(-1, seen.initialSelection);
+}
+
+TEST_F(UiContract, TheListSortsItsItemsAndKeepsTheirData) {
+    // The locale's order, ignoring case; the ring above the A does not send
+    // it after Z.
+    EXPECT_EQ((std::vector<std::string>{"\xC5land Islands", "austria", "bahamas", "Belgium",
+                                        "Norway", "United Kingdom"}),
+              seen.listed);
+    EXPECT_EQ((std::vector<std::intptr_t>{358, 43, 1, 32, 47, 44}), seen.listedData);
+    // Each addition answered where the item went at that moment.
+    EXPECT_EQ((std::vector<int>{0, 0, 1, 0, 2, 2}), seen.addedAt);
+}
+
+TEST_F(UiContract, SelectionAndItsTextFollowTheList) {
+    EXPECT_EQ(3, seen.selected);
+    EXPECT_EQ("Belgium", seen.selectedText);  // a drop-down list shows its selection
+    EXPECT_EQ(-1, seen.selectionAfterBadIndex);
+    EXPECT_EQ(-1, seen.dataOfBadIndex);
+    EXPECT_EQ("", seen.textOfBadIndex);
+}
+
+TEST_F(UiContract, ButtonsAndTextsFollowTheLogic) {
+    EXPECT_TRUE(seen.okEnabled);
+    EXPECT_TRUE(seen.alwaysEnabled);
+    EXPECT_TRUE(seen.checkedAfterSet);
+    EXPECT_FALSE(seen.checkedAfterClear);
+    EXPECT_EQ("Always use Belgium", seen.labelText);
+}
+
+TEST_F(UiContract, ControlsThatAreMissingOrNoListsAnswerSafely) {
+    EXPECT_EQ(-1, seen.addToStatic);
+    EXPECT_EQ(-1, seen.countOfMissing);
+    EXPECT_FALSE(seen.missingEnabled);
+    EXPECT_EQ("", seen.missingText);
+}
+
+TEST(UiContractTemplates, AnUnknownTemplateCannotBeShown) {
+    struct Never : platform::DialogLogic {
+        bool initialised = false;
+        void OnInitDialog(platform::DialogView& view) override {
+            initialised = true;
+            view.EndDialog(1);
+        }
+        void OnCommand(platform::DialogView&, int, int) override {}
+    } logic;
+    EXPECT_EQ(-1, platform::ui().ShowDialog(9999, platform::kNoWindow, logic));
+    EXPECT_FALSE(logic.initialised);
+}
+
+}  // namespace
