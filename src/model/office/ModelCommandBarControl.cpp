@@ -1,15 +1,10 @@
 #include "model/office/ModelCommandBarControl.h"
 
 #include "commandbars/OfficeIds.h"
+#include "model/office/ModelCollection.h"
 #include "model/office/ModelCommandBarControls.h"
 
 namespace model {
-
-namespace {
-
-std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size); }
-
-}  // namespace
 
 ModelCommandBarControl::ModelCommandBarControl(const std::string& className, CallLog* log, int type,
                                                bool temporary)

@@ -3,19 +3,9 @@
 #include <algorithm>
 
 #include "commandbars/OfficeIds.h"
+#include "model/office/ModelCollection.h"
 
 namespace model {
-
-namespace {
-
-std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size); }
-
-// An optional argument: absent, or passed as missing.
-bool Omitted(const std::vector<host::Variant>& args, std::size_t index) {
-    return index >= args.size() || args[index].isMissing();
-}
-
-}  // namespace
 
 ModelCommandBarControls::ModelCommandBarControls(CallLog* log)
     : ModelObject("CommandBarControls", log), log_(log) {
@@ -24,23 +14,17 @@ ModelCommandBarControls::ModelCommandBarControls(CallLog* log)
         *result = host::Variant::I4(CountOf(controls_.size()));
         return host::hr::kOk;
     });
-    DefineIndexedProperty(
-        "Item", Params{1, 0},
-        [this](const std::vector<host::Variant>& args, host::Variant* result) {
-            if (args.size() != 1) return host::hr::kBadParamCount;
-            if (args[0].type() == host::VarType::Bstr) {
-                ModelCommandBarControlPtr found = FindByCaption(args[0].bstr());
-                if (!found) return host::hr::kInvalidArg;
-                *result = host::Variant::Object(found);
-                return host::hr::kOk;
-            }
-            std::int32_t index = 0;
-            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(controls_.size())) {
-                return host::hr::kInvalidArg;
-            }
-            *result = host::Variant::Object(controls_[index - 1]);
-            return host::hr::kOk;
-        });
+    DefineIndexedProperty("Item", Params{1, 0},
+                          [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                              if (args.size() != 1) return host::hr::kBadParamCount;
+                              if (args[0].type() == host::VarType::Bstr) {
+                                  ModelCommandBarControlPtr found = FindByCaption(args[0].bstr());
+                                  if (!found) return host::hr::kInvalidArg;
+                                  *result = host::Variant::Object(found);
+                                  return host::hr::kOk;
+                              }
+                              return ItemAt(controls_, args[0], result);
+                          });
     DefineMethod("Add", Params{0, 5},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
                      return Add(args, result);

@@ -3,18 +3,9 @@
 #include <algorithm>
 
 #include "commandbars/OfficeIds.h"
+#include "model/office/ModelCollection.h"
 
 namespace model {
-
-namespace {
-
-std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size); }
-
-bool Omitted(const std::vector<host::Variant>& args, std::size_t index) {
-    return index >= args.size() || args[index].isMissing();
-}
-
-}  // namespace
 
 ModelCommandBar::ModelCommandBar(CallLog* log, const std::wstring& name, int position,
                                  bool temporary)
@@ -61,23 +52,17 @@ ModelCommandBars::ModelCommandBars(CallLog* log) : ModelObject("CommandBars", lo
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineIndexedProperty(
-        "Item", Params{1, 0},
-        [this](const std::vector<host::Variant>& args, host::Variant* result) {
-            if (args.size() != 1) return host::hr::kBadParamCount;
-            if (args[0].type() == host::VarType::Bstr) {
-                ModelCommandBarPtr bar = FindBar(args[0].bstr());
-                if (!bar) return host::hr::kInvalidArg;
-                *result = host::Variant::Object(bar);
-                return host::hr::kOk;
-            }
-            std::int32_t index = 0;
-            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(bars_.size())) {
-                return host::hr::kInvalidArg;
-            }
-            *result = host::Variant::Object(bars_[index - 1]);
-            return host::hr::kOk;
-        });
+    DefineIndexedProperty("Item", Params{1, 0},
+                          [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                              if (args.size() != 1) return host::hr::kBadParamCount;
+                              if (args[0].type() == host::VarType::Bstr) {
+                                  ModelCommandBarPtr bar = FindBar(args[0].bstr());
+                                  if (!bar) return host::hr::kInvalidArg;
+                                  *result = host::Variant::Object(bar);
+                                  return host::hr::kOk;
+                              }
+                              return ItemAt(bars_, args[0], result);
+                          });
     // Add([Name], [Position], [MenuBar], [Temporary]). A name already in
     // use is refused, as Office refuses it.
     DefineMethod(

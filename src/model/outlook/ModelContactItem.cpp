@@ -1,7 +1,6 @@
 #include "model/outlook/ModelContactItem.h"
 
-#include <cwctype>
-
+#include "model/office/ModelCollection.h"
 #include "outlook/OutlookIds.h"
 
 namespace model {
@@ -10,18 +9,6 @@ namespace {
 
 const int kOlContact = 40;       // OlObjectClass olContact
 const int kOlUserProperty = 38;  // unused by Outlook's callers; kept for Class
-
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    }
-    return true;
-}
-
-host::HResult NoArguments(const std::vector<host::Variant>& args) {
-    return args.empty() ? host::hr::kOk : host::hr::kBadParamCount;
-}
 
 }  // namespace
 
@@ -64,21 +51,17 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
                                          const boost::weak_ptr<ModelContactItem>& item)
     : ModelObject("UserProperties", log), log_(log), item_(item) {
     Implements(outlook::kIID_UserProperties);
-    DefineProperty("Count", [this](const std::vector<host::Variant>& args, host::Variant* result) {
-        *result = host::Variant::I4(static_cast<std::int32_t>(properties_.size()));
-        return NoArguments(args);
+    DefineProperty("Count", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::I4(CountOf(properties_.size()));
+        return host::hr::kOk;
     });
+    // Item(index or name).
     DefineMethod("Item", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     if (args.size() != 1) return host::hr::kBadParamCount;
-                     std::int32_t index = 0;
-                     ModelUserPropertyPtr found;
-                     if (args[0].type() == host::VarType::Bstr) {
-                         found = FindByName(args[0].bstr());
-                     } else if (args[0].ToInt32(&index) && index >= 1 &&
-                                index <= static_cast<std::int32_t>(properties_.size())) {
-                         found = properties_[index - 1];
+                     if (args[0].type() != host::VarType::Bstr) {
+                         return ItemAt(properties_, args[0], result);
                      }
+                     const ModelUserPropertyPtr found = FindByName(args[0].bstr());
                      if (!found) return host::hr::kInvalidArg;
                      *result = host::Variant::Object(found);
                      return host::hr::kOk;
@@ -86,44 +69,41 @@ ModelUserProperties::ModelUserProperties(CallLog* log,
     // Find(Name, [Custom]): null (not a failure) when there is no such property.
     DefineMethod("Find", Params{1, 1},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     if (args.empty() || args.size() > 2) return host::hr::kBadParamCount;
                      if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
                      *result = host::Variant::Object(FindByName(args[0].bstr()));
                      return host::hr::kOk;
                  });
     // Add(Name, Type, [AddToFolderFields], [DisplayFormat]).
-    DefineMethod(
-        "Add", Params{2, 2}, [this](const std::vector<host::Variant>& args, host::Variant* result) {
-            if (args.size() < 2 || args.size() > 4) return host::hr::kBadParamCount;
-            std::int32_t type = 0;
-            if (args[0].type() != host::VarType::Bstr || args[0].bstr().empty() ||
-                !args[1].ToInt32(&type)) {
-                return host::hr::kTypeMismatch;
-            }
-            ModelUserPropertyPtr property = FindByName(args[0].bstr());
-            if (!property) {
-                property = AddProperty(args[0].bstr(), type,
-                                       type == outlook::kUserPropertyText ? host::Variant::Bstr(L"")
-                                                                          : host::Variant());
-            }
-            *result = host::Variant::Object(property);
-            return host::hr::kOk;
-        });
-    DefineMethod("Remove", Params{1, 0},
-                 [this](const std::vector<host::Variant>& args, host::Variant*) {
-                     std::int32_t index = 0;
-                     if (args.size() != 1 || !args[0].ToInt32(&index) || index < 1 ||
-                         index > static_cast<std::int32_t>(properties_.size())) {
-                         return host::hr::kInvalidArg;
+    DefineMethod("Add", Params{2, 2},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     std::int32_t type = 0;
+                     if (args[0].type() != host::VarType::Bstr || args[0].bstr().empty() ||
+                         !args[1].ToInt32(&type)) {
+                         return host::hr::kTypeMismatch;
                      }
-                     properties_.erase(properties_.begin() + (index - 1));
+                     ModelUserPropertyPtr property = FindByName(args[0].bstr());
+                     if (!property) {
+                         const bool text = type == outlook::kUserPropertyText;
+                         property = AddProperty(args[0].bstr(), type,
+                                                text ? host::Variant::Bstr(L"") : host::Variant());
+                     }
+                     *result = host::Variant::Object(property);
                      return host::hr::kOk;
                  });
+    DefineMethod(
+        "Remove", Params{1, 0}, [this](const std::vector<host::Variant>& args, host::Variant*) {
+            std::int32_t index = 0;
+            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(properties_.size())) {
+                return host::hr::kInvalidArg;
+            }
+            properties_.erase(properties_.begin() + (index - 1));
+            return host::hr::kOk;
+        });
 }
 
 ModelUserPropertyPtr ModelUserProperties::FindByName(const std::wstring& name) const {
     for (const ModelUserPropertyPtr& property : properties_) {
-        if (SameNameIgnoringCase(property->name(), name)) return property;
+        if (EqualIgnoringCase(property->name(), name)) return property;
     }
     return ModelUserPropertyPtr();
 }

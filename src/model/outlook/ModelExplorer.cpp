@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
+#include "model/office/ModelCollection.h"
 #include "outlook/OutlookIds.h"
 
 namespace model {
-
-namespace {
-
-std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size); }
-
-}  // namespace
 
 ModelSelection::ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items)
     : ModelObject("Selection", log), items_(items) {
@@ -21,12 +16,7 @@ ModelSelection::ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& it
     });
     DefineMethod("Item", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     std::int32_t index = 0;
-                     if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(items_.size())) {
-                         return host::hr::kInvalidArg;
-                     }
-                     *result = host::Variant::Object(items_[index - 1]);
-                     return host::hr::kOk;
+                     return ItemAt(items_, args[0], result);
                  });
 }
 
@@ -151,16 +141,10 @@ ModelWindows::ModelWindows(const std::string& className, CallLog* log, const hos
         *result = host::Variant::I4(CountOf(windows_.size()));
         return host::hr::kOk;
     });
-    DefineMethod(
-        "Item", Params{1, 0},
-        [this](const std::vector<host::Variant>& args, host::Variant* result) {
-            std::int32_t index = 0;
-            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(windows_.size())) {
-                return host::hr::kInvalidArg;
-            }
-            *result = host::Variant::Object(windows_[index - 1]);
-            return host::hr::kOk;
-        });
+    DefineMethod("Item", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     return ItemAt(windows_, args[0], result);
+                 });
 }
 
 void ModelWindows::Open(const ModelObjectPtr& window) {

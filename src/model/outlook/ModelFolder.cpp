@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "model/office/ModelCollection.h"
 #include "model/outlook/FindFilter.h"
 #include "model/outlook/ModelContactItem.h"
 #include "model/outlook/ModelMailItem.h"
@@ -10,14 +11,6 @@
 namespace model {
 
 namespace {
-
-bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    }
-    return true;
-}
 
 std::string Narrow(const std::wstring& wide) {
     std::string narrow;
@@ -44,8 +37,6 @@ bool IsKnownProperty(int itemType, const std::string& name) {
     return false;
 }
 
-std::int32_t CountOf(std::size_t size) { return static_cast<std::int32_t>(size); }
-
 }  // namespace
 
 ModelItems::ModelItems(CallLog* log, int itemType)
@@ -57,13 +48,7 @@ ModelItems::ModelItems(CallLog* log, int itemType)
     });
     DefineMethod("Item", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     std::int32_t index = 0;
-                     if (args.size() != 1) return host::hr::kBadParamCount;
-                     if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(items_.size())) {
-                         return host::hr::kInvalidArg;
-                     }
-                     *result = host::Variant::Object(items_[index - 1]);
-                     return host::hr::kOk;
+                     return ItemAt(items_, args[0], result);
                  });
     DefineMethod("Find", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
@@ -106,26 +91,20 @@ ModelFolders::ModelFolders(CallLog* log) : ModelObject("Folders", log) {
         return host::hr::kOk;
     });
     // Item(index) 1-based, or Item(name).
-    DefineMethod(
-        "Item", Params{1, 0},
-        [this](const std::vector<host::Variant>& args, host::Variant* result) {
-            if (args.size() != 1) return host::hr::kBadParamCount;
-            if (args[0].type() == host::VarType::Bstr) {
-                for (const ModelFolderPtr& folder : folders_) {
-                    if (EqualIgnoringCase(folder->name(), args[0].bstr())) {
-                        *result = host::Variant::Object(folder);
-                        return host::hr::kOk;
-                    }
-                }
-                return host::hr::kInvalidArg;
-            }
-            std::int32_t index = 0;
-            if (!args[0].ToInt32(&index) || index < 1 || index > CountOf(folders_.size())) {
-                return host::hr::kInvalidArg;
-            }
-            *result = host::Variant::Object(folders_[index - 1]);
-            return host::hr::kOk;
-        });
+    DefineMethod("Item", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (args.size() != 1) return host::hr::kBadParamCount;
+                     if (args[0].type() == host::VarType::Bstr) {
+                         for (const ModelFolderPtr& folder : folders_) {
+                             if (EqualIgnoringCase(folder->name(), args[0].bstr())) {
+                                 *result = host::Variant::Object(folder);
+                                 return host::hr::kOk;
+                             }
+                         }
+                         return host::hr::kInvalidArg;
+                     }
+                     return ItemAt(folders_, args[0], result);
+                 });
 }
 
 ModelFolder::ModelFolder(CallLog* log, const std::wstring& name, int defaultItemType)

@@ -1,5 +1,6 @@
 #include "model/outlook/ModelMailItem.h"
 
+#include "model/office/ModelCollection.h"
 #include "outlook/OutlookIds.h"
 
 namespace model {
@@ -30,14 +31,7 @@ ModelRecipients::ModelRecipients(CallLog* log, const std::vector<ModelAddress>& 
     });
     DefineMethod("Item", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
-                     std::int32_t index = 0;
-                     if (args.size() != 1) return host::hr::kBadParamCount;
-                     if (!args[0].ToInt32(&index) || index < 1 ||
-                         index > static_cast<std::int32_t>(recipients_.size())) {
-                         return host::hr::kInvalidArg;
-                     }
-                     *result = host::Variant::Object(recipients_[index - 1]);
-                     return host::hr::kOk;
+                     return ItemAt(recipients_, args[0], result);
                  });
 }
 

@@ -3,29 +3,17 @@
 // "Context Menu" bar a right-click builds.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "commandbars/CommandBarButton.h"
 #include "commandbars/CommandBars.h"
 #include "commandbars/OfficeIds.h"
 #include "model/office/ModelCommandBars.h"
+#include "unit/outlook/RecordingSink.h"
 
 namespace {
 
 using host::Variant;
 
-class RecordingSink : public host::EventSink {
-  public:
-    host::HResult Invoke(host::DispId dispid, host::DispParams& params, Variant*) override {
-        dispids.push_back(dispid);
-        last = params;
-        if (action) action(params);
-        return host::hr::kOk;
-    }
-    std::vector<host::DispId> dispids;
-    host::DispParams last;
-    std::function<void(host::DispParams&)> action;
-};
+using outlook_tests::RecordingSink;
 
 class CommandBarEvents : public ::testing::Test {
   protected:

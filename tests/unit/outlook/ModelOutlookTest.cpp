@@ -3,8 +3,6 @@
 // Explorers, Inspectors and items delivered through the event seam.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "OutlookFixture.h"
 #include "outlook/ContactItem.h"
 #include "outlook/Explorer.h"
@@ -12,24 +10,14 @@
 #include "outlook/MAPIFolder.h"
 #include "outlook/MailItem.h"
 #include "outlook/OutlookIds.h"
+#include "unit/outlook/RecordingSink.h"
 
 namespace {
 
 using host::Variant;
 using outlook_tests::OutlookFixture;
 
-class RecordingSink : public host::EventSink {
-  public:
-    host::HResult Invoke(host::DispId dispid, host::DispParams& params, Variant*) override {
-        dispids.push_back(dispid);
-        last = params;
-        if (action) action(params);
-        return host::hr::kOk;
-    }
-    std::vector<host::DispId> dispids;
-    host::DispParams last;
-    std::function<void(host::DispParams&)> action;
-};
+using outlook_tests::RecordingSink;
 
 class ModelOutlookSurface : public OutlookFixture {
   protected:
