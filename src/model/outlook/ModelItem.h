@@ -1,0 +1,61 @@
+// The base of the model's Outlook items (contacts, mails, distribution
+// lists, appointments, meeting requests): a property store whose texts can
+// be read and written through IDispatch, the item's Application, and the
+// ItemEvents connection point. Writing a property, through IDispatch or by
+// the builder's Change, fires PropertyChange(name) as Outlook does.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <boost/shared_ptr.hpp>
+#include <boost/weak_ptr.hpp>
+
+#include "model/host/ModelObject.h"
+
+namespace model {
+
+class ModelItem : public ModelObject {
+  public:
+    // The item's class name and interface, its OlObjectClass number, the
+    // text properties it has (initially empty) and its application.
+    ModelItem(const std::string& className, CallLog* log, const host::Guid& iid, int objectClass,
+              const std::vector<std::string>& textProperties,
+              const boost::weak_ptr<ModelObject>& application);
+
+    // The builder's view, not recorded in the call log.
+    bool HasProperty(const std::string& name) const;
+    // VT_EMPTY for a property the item does not have.
+    host::Variant Property(const std::string& name) const;
+    // Sets a property without any event (building the item).
+    void SetProperty(const std::string& name, const host::Variant& value);
+    void SetText(const std::string& name, const std::wstring& value) {
+        SetProperty(name, host::Variant::Bstr(value));
+    }
+    // The user edits a property: sets it and fires PropertyChange(name).
+    void Change(const std::string& name, const host::Variant& value);
+
+    // Fires ItemEvents.PropertyChange / CustomPropertyChange with `name`.
+    void FirePropertyChange(const std::wstring& name);
+    void FireCustomPropertyChange(const std::wstring& name);
+
+    // Case-insensitive member-name key ("fullname").
+    static std::string Key(const std::string& name);
+
+  protected:
+    // A further property with its own initial value.
+    void AddProperty(const std::string& name, const host::Variant& initial);
+
+  private:
+    struct Stored {
+        std::string name;  // as Outlook spells it
+        host::Variant value;
+    };
+    std::map<std::string, Stored> properties_;
+    boost::weak_ptr<ModelObject> application_;
+};
+
+typedef boost::shared_ptr<ModelItem> ModelItemPtr;
+
+}  // namespace model

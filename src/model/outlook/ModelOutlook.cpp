@@ -1,0 +1,199 @@
+#include "model/outlook/ModelOutlook.h"
+
+#include "outlook/OutlookIds.h"
+
+namespace model {
+
+namespace {
+
+// _NameSpace: GetDefaultFolder and the folder tree.
+class ModelNameSpace : public ModelObject {
+  public:
+    ModelNameSpace(CallLog* log, const ModelFolderPtr& mailbox) : ModelObject("NameSpace", log) {
+        Implements(outlook::kIID_NameSpace);
+        DefineValue("Type", host::Variant::Bstr(L"MAPI"));
+        DefineMethod("GetDefaultFolder", Params{1, 0},
+                     [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                         std::int32_t number = 0;
+                         if (!args[0].ToInt32(&number)) return host::hr::kTypeMismatch;
+                         const auto found = defaultFolders_.find(number);
+                         if (found == defaultFolders_.end() || !found->second) {
+                             return host::hr::kInvalidArg;
+                         }
+                         *result = host::Variant::Object(found->second);
+                         return host::hr::kOk;
+                     });
+        boost::shared_ptr<ModelFolders> folders(new ModelFolders(log));
+        folders->Append(mailbox);
+        DefineProperty("Folders",
+                       [folders](const std::vector<host::Variant>&, host::Variant* result) {
+                           *result = host::Variant::Object(folders);
+                           return host::hr::kOk;
+                       });
+    }
+
+    void SetDefaultFolder(int number, const ModelFolderPtr& folder) {
+        defaultFolders_[number] = folder;
+    }
+
+  private:
+    std::map<int, ModelFolderPtr> defaultFolders_;
+};
+
+}  // namespace
+
+ModelApplication::ModelApplication(CallLog* log, const ModelWindowsPtr& explorers,
+                                   const ModelWindowsPtr& inspectors, const ModelFolderPtr& mailbox)
+    : ModelObject("Application", log),
+      log_(log),
+      explorers_(explorers),
+      inspectors_(inspectors),
+      namespace_(new ModelNameSpace(log, mailbox)) {
+    Implements(outlook::kIID_Application);
+    DefineValue("Version", host::Variant::Bstr(L""));
+    DefineValue("Name", host::Variant::Bstr(L"Outlook"));
+    DefineProperty("Explorers", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(explorers_);
+        return host::hr::kOk;
+    });
+    DefineProperty("Inspectors", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(inspectors_);
+        return host::hr::kOk;
+    });
+    DefineProperty("Session", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(namespace_);
+        return host::hr::kOk;
+    });
+    DefineMethod("ActiveExplorer", Params{0, 0},
+                 [this](const std::vector<host::Variant>&, host::Variant* result) {
+                     const bool open = activeExplorer_ && !activeExplorer_->closed();
+                     *result = host::Variant::Object(open ? activeExplorer_ : ModelExplorerPtr());
+                     return host::hr::kOk;
+                 });
+    // GetNamespace(Type): "MAPI" is the only type there is.
+    DefineMethod("GetNamespace", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
+                     if (args[0].bstr() != L"MAPI") return host::hr::kInvalidArg;
+                     *result = host::Variant::Object(namespace_);
+                     return host::hr::kOk;
+                 });
+}
+
+void ModelApplication::SetDefaultFolder(int number, const ModelFolderPtr& folder) {
+    boost::static_pointer_cast<ModelNameSpace>(namespace_)->SetDefaultFolder(number, folder);
+}
+
+ModelOutlook::ModelOutlook(const std::wstring& version)
+    : explorers_(new ModelWindows("Explorers", &log_, outlook::kIID_Explorers,
+                                  outlook::ExplorersEvents::kDiid)),
+      inspectors_(new ModelWindows("Inspectors", &log_, outlook::kIID_Inspectors,
+                                   outlook::InspectorsEvents::kDiid)),
+      mailbox_(new ModelFolder(&log_, L"Personal Folders", outlook::item_type::kMail)) {
+    application_.reset(new ModelApplication(&log_, explorers_, inspectors_, mailbox_));
+    application_->SetVersion(version);
+    deletedItems_ = mailbox_->AddFolder(L"Deleted Items", outlook::item_type::kMail);
+    inbox_ = mailbox_->AddFolder(L"Inbox", outlook::item_type::kMail);
+    sentItems_ = mailbox_->AddFolder(L"Sent Items", outlook::item_type::kMail);
+    calendar_ = mailbox_->AddFolder(L"Calendar", outlook::item_type::kAppointment);
+    contacts_ = mailbox_->AddFolder(L"Contacts", outlook::item_type::kContact);
+    SetDefaultFolder(outlook::default_folder::kDeletedItems, deletedItems_);
+    SetDefaultFolder(outlook::default_folder::kInbox, inbox_);
+    SetDefaultFolder(outlook::default_folder::kSentMail, sentItems_);
+    SetDefaultFolder(outlook::default_folder::kCalendar, calendar_);
+    SetDefaultFolder(outlook::default_folder::kContacts, contacts_);
+}
+
+ModelOutlook::~ModelOutlook() = default;
+
+host::DispatchPtr ModelOutlook::applicationObject() const { return application_; }
+
+void ModelOutlook::SetVersion(const std::wstring& version) { application_->SetVersion(version); }
+
+ModelFolderPtr ModelOutlook::AddFolder(const ModelFolderPtr& parent, const std::wstring& name,
+                                       int defaultItemType) {
+    return parent->AddFolder(name, defaultItemType);
+}
+
+void ModelOutlook::SetDefaultFolder(int number, const ModelFolderPtr& folder) {
+    application_->SetDefaultFolder(number, folder);
+}
+
+ModelContactItemPtr ModelOutlook::AddContact(const ModelFolderPtr& folder,
+                                             const Properties& properties) {
+    ModelContactItemPtr contact(new ModelContactItem(&log_, application_));
+    for (const auto& property : properties) {
+        contact->SetText(property.first, property.second);
+    }
+    folder->AddItem(contact);
+    return contact;
+}
+
+ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
+                                       const ModelMailItem::Fields& fields) {
+    ModelMailItemPtr mail(new ModelMailItem(&log_, application_, fields));
+    folder->AddItem(mail);
+    return mail;
+}
+
+ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
+                                       const std::wstring& senderAddress,
+                                       const std::wstring& senderName, const std::wstring& body) {
+    ModelMailItem::Fields fields;
+    fields.senderAddress = senderAddress;
+    fields.senderName = senderName;
+    fields.body = body;
+    return AddMail(folder, fields);
+}
+
+boost::shared_ptr<ModelDistListItem> ModelOutlook::AddDistributionList(const ModelFolderPtr& folder,
+                                                                       const std::wstring& name) {
+    boost::shared_ptr<ModelDistListItem> list(new ModelDistListItem(&log_, application_, name));
+    folder->AddItem(list);
+    return list;
+}
+
+boost::shared_ptr<ModelAppointmentItem> ModelOutlook::AddAppointment(const ModelFolderPtr& folder,
+                                                                     const std::wstring& subject) {
+    boost::shared_ptr<ModelAppointmentItem> item(
+        new ModelAppointmentItem(&log_, application_, subject));
+    folder->AddItem(item);
+    return item;
+}
+
+boost::shared_ptr<ModelMeetingItem> ModelOutlook::AddMeetingRequest(
+    const ModelFolderPtr& folder, const std::wstring& subject, const std::wstring& senderAddress) {
+    boost::shared_ptr<ModelMeetingItem> item(
+        new ModelMeetingItem(&log_, application_, subject, senderAddress));
+    folder->AddItem(item);
+    return item;
+}
+
+ModelExplorerPtr ModelOutlook::AddExplorer(const ModelFolderPtr& folder) {
+    ModelExplorerPtr explorer(new ModelExplorer(&log_, folder));
+    explorer->AttachTo(explorers_);
+    explorers_->Add(explorer);
+    return explorer;
+}
+
+ModelExplorerPtr ModelOutlook::OpenExplorer(const ModelFolderPtr& folder) {
+    ModelExplorerPtr explorer(new ModelExplorer(&log_, folder));
+    explorer->AttachTo(explorers_);
+    explorers_->Open(explorer);
+    application_->SetActiveExplorer(explorer);
+    explorer->Activate();
+    return explorer;
+}
+
+void ModelOutlook::SetActiveExplorer(const ModelExplorerPtr& explorer) {
+    application_->SetActiveExplorer(explorer);
+}
+
+ModelInspectorPtr ModelOutlook::OpenInspector(const ModelItemPtr& item, int editorType) {
+    ModelInspectorPtr inspector(new ModelInspector(&log_, item, editorType));
+    inspector->AttachTo(inspectors_);
+    inspectors_->Open(inspector);
+    return inspector;
+}
+
+}  // namespace model

@@ -1,0 +1,27 @@
+#include "outlook/Application.h"
+
+#include "outlook/Explorer.h"
+#include "outlook/Inspector.h"
+#include "outlook/MAPIFolder.h"
+
+namespace outlook {
+
+MAPIFolder NameSpace::GetDefaultFolder(int folder) const {
+    return MAPIFolder(CallForDispatch("GetDefaultFolder", {host::Variant::I4(folder)}));
+}
+
+Explorers Application::Explorers() const { return outlook::Explorers(GetDispatch("Explorers")); }
+
+Inspectors Application::Inspectors() const {
+    return outlook::Inspectors(GetDispatch("Inspectors"));
+}
+
+Explorer Application::ActiveExplorer() const { return Explorer(CallForDispatch("ActiveExplorer")); }
+
+std::wstring Application::Version() const { return GetText("Version"); }
+
+NameSpace Application::GetNamespace(const std::wstring& type) const {
+    return NameSpace(CallForDispatch("GetNamespace", {host::Variant::Bstr(type)}));
+}
+
+}  // namespace outlook

@@ -1,0 +1,36 @@
+// Outlook's _Application and _NameSpace as the add-in uses them.
+#pragma once
+
+#include <string>
+
+#include "outlook/TypedObject.h"
+
+namespace outlook {
+
+class Explorer;
+class Explorers;
+class Inspectors;
+class MAPIFolder;
+
+class NameSpace : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    // GetDefaultFolder(VT_I4 folder): null when there is none.
+    MAPIFolder GetDefaultFolder(int folder) const;
+};
+
+class Application : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+
+    outlook::Explorers Explorers() const;
+    outlook::Inspectors Inspectors() const;
+    // Null when no Explorer is active.
+    Explorer ActiveExplorer() const;
+    // Dotted numbers, major first ("11.0.5608.0"); empty when unreadable.
+    std::wstring Version() const;
+    // GetNamespace(VT_BSTR type); the add-in asks for "MAPI".
+    NameSpace GetNamespace(const std::wstring& type) const;
+};
+
+}  // namespace outlook

@@ -1,0 +1,53 @@
+// Outlook's _ContactItem with its user-defined properties.
+#pragma once
+
+#include <string>
+
+#include "outlook/TypedObject.h"
+
+namespace outlook {
+
+class Application;
+
+class UserProperty : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    // VT_EMPTY when unreadable.
+    host::Variant Value() const;
+    void SetValue(const host::Variant& value) const;
+};
+
+class UserProperties : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    // Find(VT_BSTR name, Custom missing): null when there is no such property.
+    UserProperty Find(const std::wstring& name) const;
+    // Add(VT_BSTR name, VT_I4 type, VT_I2 addToFolderFields (0 or -1),
+    // VT_I4 displayFormat): the new property, or null when refused.
+    UserProperty Add(const std::wstring& name, int type, bool addToFolderFields,
+                     int displayFormat) const;
+};
+
+class ContactItem : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    // `item` seen as a contact, or a null wrapper when it is not one.
+    static ContactItem QueryFrom(const host::DispatchPtr& item);
+
+    // Texts: empty when absent (null or empty) or unreadable.
+    std::wstring FullName() const;
+    std::wstring FileAs() const;
+    std::wstring EntryID() const;
+    std::wstring LastName() const;
+    std::wstring Email1Address() const;
+    std::wstring Email2Address() const;
+    std::wstring Email3Address() const;
+    // One of the telephone properties, by its property name
+    // ("MobileTelephoneNumber", ...).
+    std::wstring TelephoneNumber(const char* property) const;
+
+    outlook::UserProperties UserProperties() const;
+    outlook::Application Application() const;
+};
+
+}  // namespace outlook

@@ -1,0 +1,40 @@
+// Outlook's _MailItem with the recipients of its reply.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "outlook/TypedObject.h"
+
+namespace outlook {
+
+class Recipient : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    std::wstring Address() const;
+    std::wstring Name() const;
+};
+
+class Recipients : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    std::int32_t Count() const;
+    // Item(VT_I4 index), 1-based.
+    Recipient Item(std::int32_t index) const;
+};
+
+class MailItem : public TypedObject {
+  public:
+    using TypedObject::TypedObject;
+    // `item` seen as a mail, or a null wrapper when it is not one.
+    static MailItem QueryFrom(const host::DispatchPtr& item);
+
+    // A new, unsaved reply addressed to the sender (or its reply-to list);
+    // it is never shown. Null when refused.
+    MailItem Reply() const;
+    // The plain-text body; empty when absent or unreadable.
+    std::wstring Body() const;
+    outlook::Recipients Recipients() const;
+};
+
+}  // namespace outlook
