@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace outlook {
 
@@ -12,14 +12,14 @@ class Explorers;
 class Inspectors;
 class MAPIFolder;
 
-class NameSpace : public TypedObject {
+class NameSpace : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // GetDefaultFolder(VT_I4 folder): null when there is none.
     MAPIFolder GetDefaultFolder(int folder) const;
 };
 
-class Application : public TypedObject {
+class Application : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
 

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace outlook {
 
 class Application;
 
-class UserProperty : public TypedObject {
+class UserProperty : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // VT_EMPTY when unreadable.
@@ -17,7 +17,7 @@ class UserProperty : public TypedObject {
     void SetValue(const host::Variant& value) const;
 };
 
-class UserProperties : public TypedObject {
+class UserProperties : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // Find(VT_BSTR name, Custom missing): null when there is no such property.
@@ -28,7 +28,7 @@ class UserProperties : public TypedObject {
                      int displayFormat) const;
 };
 
-class ContactItem : public TypedObject {
+class ContactItem : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // `item` seen as a contact, or a null wrapper when it is not one.

@@ -3,14 +3,14 @@
 
 #include <cstdint>
 
-#include "commandbars/CommandBars.h"
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
+#include "office/CommandBars.h"
 
 namespace outlook {
 
 class MAPIFolder;
 
-class Selection : public TypedObject {
+class Selection : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::int32_t Count() const;
@@ -18,7 +18,7 @@ class Selection : public TypedObject {
     host::DispatchPtr Item(std::int32_t index) const;
 };
 
-class Explorer : public TypedObject {
+class Explorer : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // Null when the window shows no folder.
@@ -28,7 +28,7 @@ class Explorer : public TypedObject {
     office::CommandBars CommandBars() const;
 };
 
-class Explorers : public TypedObject {
+class Explorers : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::int32_t Count() const;

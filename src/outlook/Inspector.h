@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-#include "commandbars/CommandBars.h"
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
+#include "office/CommandBars.h"
 
 namespace outlook {
 
-class Inspector : public TypedObject {
+class Inspector : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // The item the window shows, of whatever kind it is.
@@ -20,7 +20,7 @@ class Inspector : public TypedObject {
     static constexpr std::int32_t kUnknownEditor = 0;
 };
 
-class Inspectors : public TypedObject {
+class Inspectors : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::int32_t Count() const;

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace outlook {
 
 class Folders;
 
-class Items : public TypedObject {
+class Items : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // The first item matching `filter` (a restriction such as
@@ -19,7 +19,7 @@ class Items : public TypedObject {
     host::DispatchPtr Find(const std::wstring& filter) const;
 };
 
-class MAPIFolder : public TypedObject {
+class MAPIFolder : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // An item_type number; kUnknownItemType when unreadable.
@@ -30,7 +30,7 @@ class MAPIFolder : public TypedObject {
     static constexpr std::int32_t kUnknownItemType = -1;
 };
 
-class Folders : public TypedObject {
+class Folders : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::int32_t Count() const;

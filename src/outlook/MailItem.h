@@ -4,18 +4,18 @@
 #include <cstdint>
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace outlook {
 
-class Recipient : public TypedObject {
+class Recipient : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::wstring Address() const;
     std::wstring Name() const;
 };
 
-class Recipients : public TypedObject {
+class Recipients : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     std::int32_t Count() const;
@@ -23,7 +23,7 @@ class Recipients : public TypedObject {
     Recipient Item(std::int32_t index) const;
 };
 
-class MailItem : public TypedObject {
+class MailItem : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // `item` seen as a mail, or a null wrapper when it is not one.

@@ -8,13 +8,13 @@
 namespace testing_support {
 
 class ModelFixture : public ::testing::Test {
-protected:
+  protected:
     ModelFixture();
     ~ModelFixture() override;
 
     model::ModelPlatform model;
 
-private:
+  private:
     platform::ScopedPlatform installed_;
 };
 

@@ -1,8 +1,8 @@
 #include "model/office/ModelCommandBarControl.h"
 
-#include "commandbars/OfficeIds.h"
 #include "model/office/ModelCollection.h"
 #include "model/office/ModelCommandBarControls.h"
+#include "office/OfficeIds.h"
 
 namespace model {
 

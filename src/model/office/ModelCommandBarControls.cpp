@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "commandbars/OfficeIds.h"
 #include "model/office/ModelCollection.h"
+#include "office/OfficeIds.h"
 
 namespace model {
 

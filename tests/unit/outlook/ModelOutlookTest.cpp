@@ -21,7 +21,7 @@ using outlook_tests::RecordingSink;
 
 class ModelOutlookSurface : public OutlookFixture {
   protected:
-    std::uint32_t Advise(const outlook::TypedObject& source, const host::Guid& diid,
+    std::uint32_t Advise(const host::TypedObject& source, const host::Guid& diid,
                          RecordingSink* sink) {
         std::uint32_t cookie = 0;
         EXPECT_EQ(host::hr::kOk, source.Advise(diid, sink, &cookie));

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace office {
 
-class CommandBarControl : public outlook::TypedObject {
+class CommandBarControl : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
 
@@ -19,7 +19,7 @@ class CommandBarControl : public outlook::TypedObject {
     void Delete() const;
 };
 
-class CommandBarControls : public outlook::TypedObject {
+class CommandBarControls : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
 

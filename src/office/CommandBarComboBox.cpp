@@ -1,6 +1,6 @@
-#include "commandbars/CommandBarComboBox.h"
+#include "office/CommandBarComboBox.h"
 
-#include "commandbars/OfficeIds.h"
+#include "office/OfficeIds.h"
 
 namespace office {
 

@@ -16,7 +16,7 @@
 #include "host/Guid.h"
 #include "host/Variant.h"
 
-namespace outlook {
+namespace host {
 
 class TypedObject {
   public:
@@ -68,4 +68,4 @@ class TypedObject {
     host::DispatchPtr object_;
 };
 
-}  // namespace outlook
+}  // namespace host

@@ -1,6 +1,6 @@
-#include "commandbars/CommandBarButton.h"
+#include "office/CommandBarButton.h"
 
-#include "commandbars/OfficeIds.h"
+#include "office/OfficeIds.h"
 
 namespace office {
 

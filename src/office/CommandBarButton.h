@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "commandbars/CommandBarControls.h"
+#include "office/CommandBarControls.h"
 
 namespace office {
 

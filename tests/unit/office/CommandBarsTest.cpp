@@ -2,12 +2,12 @@
 // argument kinds they pass, and failures raised as COM errors.
 #include <gtest/gtest.h>
 
-#include "commandbars/CommandBarButton.h"
-#include "commandbars/CommandBarComboBox.h"
-#include "commandbars/CommandBarPopup.h"
-#include "commandbars/CommandBars.h"
-#include "commandbars/OfficeIds.h"
 #include "model/office/ModelCommandBars.h"
+#include "office/CommandBarButton.h"
+#include "office/CommandBarComboBox.h"
+#include "office/CommandBarPopup.h"
+#include "office/CommandBars.h"
+#include "office/OfficeIds.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace office {
 
 class CommandBarControl;
 class CommandBarControls;
 
-class CommandBarPopup : public outlook::TypedObject {
+class CommandBarPopup : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // `control` seen as a popup, or a null wrapper when it is not one.

@@ -1,16 +1,16 @@
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
-namespace outlook {
+namespace host {
 
-host::HResult TypedObject::Advise(const host::Guid& diid, host::EventSink* sink,
-                                  std::uint32_t* cookie) const {
+HResult TypedObject::Advise(const host::Guid& diid, host::EventSink* sink,
+                            std::uint32_t* cookie) const {
     if (!object_) {
         return host::hr::kNoConnection;
     }
     return object_->Advise(diid, sink, cookie);
 }
 
-host::HResult TypedObject::Unadvise(const host::Guid& diid, std::uint32_t cookie) const {
+HResult TypedObject::Unadvise(const host::Guid& diid, std::uint32_t cookie) const {
     if (!object_) {
         return host::hr::kNoConnection;
     }
@@ -93,4 +93,4 @@ void TypedObject::PutFlag(const char* name, bool value) const {
     PutVariant(name, host::Variant::Bool(value));
 }
 
-}  // namespace outlook
+}  // namespace host

@@ -1,7 +1,7 @@
-#include "commandbars/CommandBars.h"
+#include "office/CommandBars.h"
 
-#include "commandbars/CommandBarControls.h"
-#include "commandbars/OfficeIds.h"
+#include "office/CommandBarControls.h"
+#include "office/OfficeIds.h"
 
 namespace office {
 

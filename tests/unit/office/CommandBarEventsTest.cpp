@@ -3,10 +3,10 @@
 // "Context Menu" bar a right-click builds.
 #include <gtest/gtest.h>
 
-#include "commandbars/CommandBarButton.h"
-#include "commandbars/CommandBars.h"
-#include "commandbars/OfficeIds.h"
 #include "model/office/ModelCommandBars.h"
+#include "office/CommandBarButton.h"
+#include "office/CommandBars.h"
+#include "office/OfficeIds.h"
 #include "unit/outlook/RecordingSink.h"
 
 namespace {

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "outlook/TypedObject.h"
+#include "host/TypedObject.h"
 
 namespace office {
 
 class CommandBarControls;
 
-class CommandBar : public outlook::TypedObject {
+class CommandBar : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
 
@@ -35,7 +35,7 @@ class CommandBar : public outlook::TypedObject {
     void Delete() const;
 };
 
-class CommandBars : public outlook::TypedObject {
+class CommandBars : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
 

@@ -1,6 +1,6 @@
-#include "commandbars/CommandBarControls.h"
+#include "office/CommandBarControls.h"
 
-#include "commandbars/OfficeIds.h"
+#include "office/OfficeIds.h"
 
 namespace office {
 

@@ -1,7 +1,7 @@
-#include "commandbars/CommandBarPopup.h"
+#include "office/CommandBarPopup.h"
 
-#include "commandbars/CommandBarControls.h"
-#include "commandbars/OfficeIds.h"
+#include "office/CommandBarControls.h"
+#include "office/OfficeIds.h"
 
 namespace office {
 
