@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3 clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libboost-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
