@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/ModelText.h"
+#include "util/CaughtExceptions.h"
 
 namespace model {
 
@@ -95,6 +96,7 @@ struct ModelDesktop::State {
             }
         } catch (...) {
             ++swallowedExceptions;
+            caught::Record("ModelDesktop::Deliver");
             return 0;
         }
     }
@@ -112,6 +114,7 @@ struct ModelDesktop::State {
                                                      static_cast<std::uint32_t>(bytes.size()));
         } catch (...) {
             ++swallowedExceptions;
+            caught::Record("ModelDesktop::DeliverCopyData");
             return 0;
         }
     }

@@ -19,7 +19,8 @@
 //   dispatch gets nothing more: its queued messages are dropped and its
 //   timers die with it.
 // - Exceptions thrown by a handler stop at the desktop (as they stop at the
-//   win32 window procedure); SwallowedExceptions() counts them.
+//   win32 window procedure), which records them (caught::Record) and
+//   counts them in SwallowedExceptions(): tests insist on none.
 // - Windows refuses to post WM_COPYDATA and so does the model. Posts to no
 //   window (thread messages) and synchronous sends to kBroadcast are not
 //   offered by either adapter.

@@ -20,6 +20,11 @@ class ModelPlatform {
     ModelPlatform& operator=(const ModelPlatform&) = delete;
 
     const platform::Platform& ports() const { return ports_; }
+    // Exceptions the desktop and the ui stopped at their edge (the window
+    // and dialog procedures): none, unless a test makes a handler throw.
+    std::size_t CaughtExceptions() const {
+        return desktop.SwallowedExceptions() + ui.swallowedExceptions;
+    }
 
     ModelRegistry registry;
     ModelText text;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/ModelText.h"
+#include "util/CaughtExceptions.h"
 
 namespace model {
 
@@ -261,12 +262,14 @@ std::intptr_t ModelUi::ShowDialog(int templateId, platform::WindowHandle owner,
             logic.OnCommand(view, control, notification);
         } catch (...) {
             ++swallowedExceptions;
+            caught::Record("ModelUi::OnCommand");
         }
     };
     try {
         logic.OnInitDialog(view);
     } catch (...) {
         ++swallowedExceptions;
+        caught::Record("ModelUi::OnInitDialog");
     }
     if (!view.ended()) {
         RunWhileModal();

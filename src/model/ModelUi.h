@@ -123,8 +123,8 @@ class ModelUi : public platform::Ui {
     std::function<void()> whileModal;
     platform::WindowHandle activeWindow = 0x00050A10;
 
-    // Exceptions that dialog logic let out and the model caught, as the
-    // win32 dialog procedure does.
+    // Exceptions that dialog logic let out and the model caught and
+    // recorded (caught::Record), as the win32 dialog procedure does.
     std::size_t swallowedExceptions = 0;
 
   private:

@@ -3,6 +3,7 @@
 #include <boost/bind/bind.hpp>
 
 #include "platform/Platform.h"
+#include "util/CaughtExceptions.h"
 #include "util/Text.h"
 #include "util/Trace.h"
 
@@ -27,6 +28,7 @@ CSkypeBuddy::~CSkypeBuddy() {
         try {
             owner_->skype->Unadvise(key_);
         } catch (...) {
+            caught::Record("CSkypeBuddy::~CSkypeBuddy");  // nothing may leave a destructor
         }
     }
 }

@@ -1,7 +1,6 @@
 // CSkype's reply dispatch: reading WM_COPYDATA, classifying each reply by
 // its first marker, the connection status, and the three observer tables.
 #include <climits>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -57,12 +56,8 @@ void NotifyEach(const Table& table, const Args&... args) {
 platform::LResult CSkype::OnCopyData(platform::WindowHandle self, platform::WindowHandle sender,
                                      std::uintptr_t dataWord, const void* data,
                                      std::uint32_t size) {
-    try {
-        TANDREL_TRACE("CSkype::OnCopyData");
-        HandleReply(skype_reply::FromBlock(data, size));
-    } catch (const std::exception&) {
-        // Nothing may leave the window procedure.
-    }
+    TANDREL_TRACE("CSkype::OnCopyData");
+    HandleReply(skype_reply::FromBlock(data, size));
     return 1;
 }
 

@@ -1,7 +1,6 @@
 // CSkype's window and transport: the hidden window, discovery and
 // attachment, the ping watchdog, sending commands, and finding, detecting
 // and launching the Skype program.
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
+#include "util/CaughtExceptions.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 #include "util/Text.h"
@@ -49,6 +49,7 @@ CSkype::~CSkype() {
         try {
             DestroyMessageWindow();
         } catch (...) {
+            caught::Record("CSkype::~CSkype");  // nothing may leave a destructor
         }
     }
     connectionStatusObservers_.clear();
@@ -88,12 +89,9 @@ void CSkype::OnCreate(platform::WindowHandle self) {
 }
 
 void CSkype::OnDestroy(platform::WindowHandle self) {
-    try {
-        OnDestoy();
-    } catch (const std::exception&) {
-        // Nothing may leave the window procedure.
-    }
+    // Forgotten first: the window is going whatever emptying the list does.
     window_ = platform::kNoWindow;
+    OnDestoy();
 }
 
 void CSkype::OnDestoy() {
@@ -112,11 +110,7 @@ bool CSkype::OnMessage(platform::WindowHandle self, platform::MessageId message,
     if (attach == 0 || message != attach) {
         return false;
     }
-    try {
-        *result = OnSkypeAPIAttach(wParam, lParam);
-    } catch (const std::exception&) {
-        *result = 1;
-    }
+    *result = OnSkypeAPIAttach(wParam, lParam);
     return true;
 }
 
@@ -167,16 +161,12 @@ platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platfor
 }
 
 void CSkype::OnTimer(platform::WindowHandle self, std::uintptr_t timerId) {
-    try {
-        TANDREL_TRACE("CSkype::OnTimer");
-        if (timerId == skype_protocol::kDiscoveryTimerId) {
-            platform::windowing().Post(platform::kBroadcast, skype_api::DiscoverMessage(),
-                                       static_cast<platform::WParam>(window_), 0);
-        } else if (timerId == skype_protocol::kPingTimerId) {
-            OnPingTimer();
-        }
-    } catch (const std::exception&) {
-        // Nothing may leave the window procedure.
+    TANDREL_TRACE("CSkype::OnTimer");
+    if (timerId == skype_protocol::kDiscoveryTimerId) {
+        platform::windowing().Post(platform::kBroadcast, skype_api::DiscoverMessage(),
+                                   static_cast<platform::WParam>(window_), 0);
+    } else if (timerId == skype_protocol::kPingTimerId) {
+        OnPingTimer();
     }
 }
 

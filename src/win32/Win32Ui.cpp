@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "util/CaughtExceptions.h"
 #include "win32/Win32DialogView.h"
 
 namespace win32 {
@@ -34,6 +35,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
             return TRUE;
         }
     } catch (...) {
+        caught::Record("DialogProcedure");
         return FALSE;
     }
     return FALSE;

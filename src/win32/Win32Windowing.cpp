@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "util/CaughtExceptions.h"
+
 namespace win32 {
 
 namespace {
@@ -79,6 +81,7 @@ LRESULT CALLBACK HiddenWindowProcedure(HWND window, UINT message, WPARAM wParam,
         }
     } catch (...) {
         // No exception may cross into USER32 (or into the sending program).
+        caught::Record("HiddenWindowProcedure");
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -8,4 +8,9 @@ ModelFixture::ModelFixture() : installed_(model.ports()) { CTrace::ResetForTesti
 
 ModelFixture::~ModelFixture() { CTrace::ResetForTesting(); }
 
+void ModelFixture::TearDown() {
+    EXPECT_EQ(expectedCaughtExceptions, model.CaughtExceptions())
+        << "exceptions stopped at the model's window or dialog procedure";
+}
+
 }  // namespace testing_support

@@ -11,8 +11,12 @@ class ModelFixture : public ::testing::Test {
   protected:
     ModelFixture();
     ~ModelFixture() override;
+    // Fails the test when the model's edges caught other than
+    // `expectedCaughtExceptions` exceptions.
+    void TearDown() override;
 
     model::ModelPlatform model;
+    std::size_t expectedCaughtExceptions = 0;
 
   private:
     platform::ScopedPlatform installed_;

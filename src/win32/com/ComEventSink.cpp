@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "util/CaughtExceptions.h"
 #include "win32/com/ComVariant.h"
 
 namespace win32 {
@@ -121,8 +122,10 @@ HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD
         }
         return code;
     } catch (const std::bad_alloc&) {
+        caught::Record("ComEventSink::Invoke");
         return E_OUTOFMEMORY;
     } catch (...) {
+        caught::Record("ComEventSink::Invoke");
         return E_UNEXPECTED;
     }
 }

@@ -229,6 +229,7 @@ TEST_F(ModelDesktopTest, ExceptionsStopAtTheDesktopAndEndlessPostingIsReported) 
     desktop.Post(window, kPing, 2, 0);
     desktop.DispatchPending();
     EXPECT_EQ(2u, desktop.SwallowedExceptions());
+    expectedCaughtExceptions = 2;
     EXPECT_TRUE(desktop.IsWindow(window));
 
     // A handler that answers every post with another post never lets the

@@ -223,6 +223,7 @@ TEST_F(ModelUiTest, ExceptionsFromTheLogicStopAtTheDialog) {
     } faulty;
     EXPECT_EQ(answer::kCancel, platform::ui().ShowDialog(ids::kCountryDialog, 0, faulty));
     EXPECT_EQ(2u, ui.swallowedExceptions);
+    expectedCaughtExceptions = 2;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "SkypeFixture.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
+#include "util/CaughtExceptions.h"
 
 namespace {
 
@@ -321,6 +323,18 @@ TEST_F(Dispatch, AnObserverEmptyingTheListWhileRecordsReadAReplyIsSafe) {
     EXPECT_TRUE(client->GetBuddyList().empty());
     Reply("USER echo123 FULLNAME Echo Once More");  // nobody left to read it
     EXPECT_EQ(0u, model.desktop.SwallowedExceptions());
+}
+
+TEST_F(Dispatch, AnObserverThatThrowsIsStoppedAndCountedAtTheWindowProcedure) {
+    Attach();
+    client->AdviseAPIResult([](const std::string&) { throw std::runtime_error("observer"); });
+    const std::size_t before = caught::Count();
+    // The client does not hide it: the window procedure stops it, answers 0.
+    EXPECT_EQ(0, model.desktop.SendCopyData(client->GetMessageWindow(), skype.Window(), 0,
+                                            "USER echo123 FULLNAME Echo", 27));
+    EXPECT_EQ(1u, model.desktop.SwallowedExceptions());
+    EXPECT_EQ(before + 1, caught::Count());
+    expectedCaughtExceptions = 1;
 }
 
 }  // namespace

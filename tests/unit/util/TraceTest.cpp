@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "support/ModelFixture.h"
+#include "util/CaughtExceptions.h"
 #include "util/Settings.h"
 #include "util/Trace.h"
 
@@ -107,6 +108,27 @@ TEST_F(TraceLog, ExceptionStillWritesTheExitRecordAtItsIndent) {
         "    ENTR Inner::Throws\n"
         "    EXIT Inner::Throws\n"
         "EXIT Outer::Call\n",
+        Log());
+}
+
+TEST_F(TraceLog, AnExceptionCaughtAtAnEntryIsTracedAndCounted) {
+    EnableLog();
+    const std::size_t before = caught::Count();
+    {
+        TANDREL_TRACE("CSkype::OnCopyData");
+        try {
+            throw std::runtime_error("lost reply");
+        } catch (...) {
+            caught::Record("HiddenWindowProcedure");
+        }
+    }
+    EXPECT_EQ(before + 1, caught::Count());
+    EXPECT_EQ(
+        "#### BEGIN TRACE ####\n"
+        "ENTR CSkype::OnCopyData\n"
+        "    ENTR HiddenWindowProcedure::CaughtException\n"
+        "    EXIT HiddenWindowProcedure::CaughtException\n"
+        "EXIT CSkype::OnCopyData\n",
         Log());
 }
 
