@@ -12,6 +12,7 @@
 
 #include "contract/host/ComGadget.h"
 #include "contract/host/Gadget.h"
+#include "util/CaughtExceptions.h"
 #include "win32/com/ComDispatch.h"
 #include "win32/com/ComGuid.h"
 
@@ -270,11 +271,13 @@ TEST_F(ComSink, MalformedCallsAndHostExceptionsNeverCrossIntoTheHost) {
     EXPECT_EQ(0, sink.calls);
 
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    const std::size_t caughtBefore = caught::Count();
     sink.throwWhat = 1;
     EXPECT_EQ(E_UNEXPECTED, gadget->FireRaw(1, &none, nullptr));
     sink.throwWhat = 2;
     EXPECT_EQ(E_OUTOFMEMORY, gadget->FireRaw(1, &none, nullptr));
     EXPECT_EQ(2, sink.calls);
+    EXPECT_EQ(caughtBefore + 2, caught::Count());
 }
 
 TEST_F(ComSink, IsCutOffFromTheHostSinkEvenWhenTheSourceRefusesUnadvise) {
