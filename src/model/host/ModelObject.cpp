@@ -26,7 +26,7 @@ struct Failure {
 
 struct Connection {
     std::uint32_t cookie;
-    host::EventSink* sink;
+    host::EventSink* sink;  // null once cut off by a refused Unadvise
 };
 
 }  // namespace
@@ -263,14 +263,20 @@ host::HResult ModelObject::Unadvise(const host::Guid& diid, std::uint32_t cookie
         code = host::hr::kNoInterface;
     } else if (point == members_->connections.end()) {
         code = host::hr::kNoConnection;
-    } else if (!failures.empty()) {
-        code = failures.front();
-        failures.pop_front();
     } else {
         std::vector<Connection>& sinks = point->second;
         auto found = std::find_if(sinks.begin(), sinks.end(),
                                   [cookie](const Connection& c) { return c.cookie == cookie; });
-        if (found == sinks.end()) {
+        if (!failures.empty()) {
+            code = failures.front();
+            failures.pop_front();
+            // The source keeps the connection, but the sink hears nothing
+            // more: the win32 adapter cuts its COM sink off whatever the
+            // source answers, and the model must behave the same.
+            if (found != sinks.end()) {
+                found->sink = nullptr;
+            }
+        } else if (found == sinks.end()) {
             code = host::hr::kNoConnection;
         } else {
             sinks.erase(found);
@@ -293,16 +299,17 @@ host::HResult ModelObject::FireEvent(const host::Guid& diid, host::DispId dispid
     host::HResult last = host::hr::kOk;
     for (const Connection& connection : snapshot) {
         const std::vector<Connection>& current = members_->connections[diid];
-        const bool advised = std::any_of(
+        const auto still = std::find_if(
             current.begin(), current.end(),
             [&connection](const Connection& c) { return c.cookie == connection.cookie; });
-        if (!advised) {
-            continue;
+        if (still == current.end() || still->sink == nullptr) {
+            continue;  // unadvised or cut off meanwhile
         }
+        host::EventSink* const sink = still->sink;
         host::DispParams params;
         params.args.assign(args.rbegin(), args.rend());  // COM order: last parameter first
         host::Variant result;
-        const host::HResult code = connection.sink->Invoke(dispid, params, &result);
+        const host::HResult code = sink->Invoke(dispid, params, &result);
         if (host::Failed(code)) {
             last = code;
         }

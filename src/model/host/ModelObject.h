@@ -130,8 +130,10 @@ class ModelObject : public host::Dispatch, public boost::enable_shared_from_this
     // and do nothing else; ErrorDescription() then gives `description`.
     void FailNext(const std::string& member, host::HResult code, int times = 1,
                   const std::wstring& description = std::wstring());
-    // The next `times` Advise / Unadvise calls for `diid` answer `code` and
-    // change nothing (a source that refuses).
+    // The next `times` Advise / Unadvise calls for `diid` answer `code` (a
+    // source that refuses). A refused Advise connects nothing; a refused
+    // Unadvise keeps the connection (SinkCount) but cuts the sink off, as
+    // the win32 adapter does.
     void FailNextAdvise(const host::Guid& diid, host::HResult code, int times = 1);
     void FailNextUnadvise(const host::Guid& diid, host::HResult code, int times = 1);
 

@@ -293,6 +293,18 @@ TEST_F(DispatchEvents, CookiesAreDistinctAndNothingArrivesAfterUnadvise) {
     EXPECT_EQ(1u, second.deliveries.size());
 }
 
+TEST_F(DispatchEvents, ASinkHearsNothingAfterAnUnadviseTheSourceRefused) {
+    Sink refused, other;
+    const std::uint32_t cookie = Advise(&refused);
+    Advise(&other);
+    gadget->RefuseUnadvise();
+    EXPECT_EQ(hr::kFail, object->Unadvise(contract::kDIID_GadgetEvents, cookie));
+    EXPECT_EQ(2u, gadget->SinkCount());  // the source still holds the connection
+    gadget->FireChange(L"after", 1);
+    EXPECT_TRUE(refused.deliveries.empty());
+    EXPECT_EQ(1u, other.deliveries.size());
+}
+
 TEST_F(DispatchEvents, OnlyTheSourcedInterfaceCanBeAdvised) {
     Sink sink;
     std::uint32_t cookie = 5;

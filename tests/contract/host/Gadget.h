@@ -63,6 +63,9 @@ class GadgetHandle {
     virtual void FireChange(const std::wstring& name, std::int32_t count) = 0;
     // Sinks connected to kDIID_GadgetEvents, as the gadget counts them.
     virtual std::size_t SinkCount() = 0;
+    // The gadget refuses the next Unadvise with E_FAIL and keeps the
+    // connection.
+    virtual void RefuseUnadvise() = 0;
 };
 
 // Implemented once per adapter.

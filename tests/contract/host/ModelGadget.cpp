@@ -143,6 +143,7 @@ class ModelGadgetHandle : public GadgetHandle {
                            {Variant::Bstr(name), Variant::I4(count)});
     }
     std::size_t SinkCount() override { return gadget_->SinkCount(kDIID_GadgetEvents); }
+    void RefuseUnadvise() override { gadget_->FailNextUnadvise(kDIID_GadgetEvents, hr::kFail); }
 
   private:
     boost::shared_ptr<ModelGadget> gadget_;

@@ -35,6 +35,7 @@ class ComGadgetHandle : public GadgetHandle {
         gadget_->FireChange(name, count);
     }
     std::size_t SinkCount() override { return gadget_->SinkCount(); }
+    void RefuseUnadvise() override { gadget_->RefuseUnadvise(); }
 
   private:
     ComGadget* gadget_;
