@@ -7,13 +7,13 @@
 #include "office/CommandBarButton.h"
 #include "office/CommandBars.h"
 #include "office/OfficeIds.h"
-#include "unit/outlook/RecordingSink.h"
+#include "support/RecordingSink.h"
 
 namespace {
 
 using host::Variant;
 
-using outlook_tests::RecordingSink;
+using testing_support::RecordingSink;
 
 class CommandBarEvents : public ::testing::Test {
   protected:

@@ -10,14 +10,14 @@
 #include "outlook/MAPIFolder.h"
 #include "outlook/MailItem.h"
 #include "outlook/OutlookIds.h"
-#include "unit/outlook/RecordingSink.h"
+#include "support/RecordingSink.h"
 
 namespace {
 
 using host::Variant;
 using outlook_tests::OutlookFixture;
 
-using outlook_tests::RecordingSink;
+using testing_support::RecordingSink;
 
 class ModelOutlookSurface : public OutlookFixture {
   protected:

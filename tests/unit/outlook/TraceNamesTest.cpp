@@ -1,23 +1,19 @@
 // The names the snapshots are traced under, and how the calls nest.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "OutlookFixture.h"
 #include "outlook/Mail.h"
-#include "util/Settings.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
 using TraceNames = outlook_tests::OutlookFixture;
 
 TEST_F(TraceNames, MailWithAContactSenderTracesEveryStep) {
-    const std::string path = ::testing::TempDir() + "tandrel-outlook-trace.txt";
-    std::remove(path.c_str());
-    model.registry.SetString(platform::RegistryRoot::CurrentUser, settings::kKeyPath,
-                             settings::kLogFile, path);
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
     outlook.AddContact(outlook.contacts(),
                        {{"FullName", L"Anne"}, {"Email1Address", L"a@x.example"}});
     model::ModelMailItem::Fields fields;
@@ -27,10 +23,6 @@ TEST_F(TraceNames, MailWithAContactSenderTracesEveryStep) {
     const CMail mail(outlook::MailItem::QueryFrom(item), outlook.application());
     ASSERT_TRUE(mail.GetSender());
 
-    std::ifstream file(path.c_str());
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::remove(path.c_str());
     const std::string supported =
         "ENTR CSupported::IsSupportedFeature\n"
         "    ENTR CSupported::GetVersion\n"
@@ -51,7 +43,7 @@ TEST_F(TraceNames, MailWithAContactSenderTracesEveryStep) {
         "        EXIT CContact::CContact\n"
         "    EXIT CContact::FindByEmailAddress\n"
         "EXIT CMail::CMail\n";
-    EXPECT_EQ(expected, text.str());
+    EXPECT_EQ(expected, trace.Text());
 }
 
 }  // namespace

@@ -2,15 +2,13 @@
 // in their order, what goes to Skype, and how Skype's refusals are shown.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "SkypeFixture.h"
 #include "model/skype/ModelSkypeProcess.h"
 #include "skype/ApiErrorMessages.h"
+#include "support/TraceCapture.h"
 #include "util/Settings.h"
 #include "util/Trace.h"
 
@@ -252,17 +250,12 @@ TEST_F(ApiErrors, KnownCodesHaveTheirOwnWordsOthersShowCodeAndText) {
 }
 
 TEST_F(ApiErrors, AreTracedAsTheAddInObjectsHandler) {
-    const std::string path = ::testing::TempDir() + "tandrel-api-error-trace.txt";
-    std::remove(path.c_str());
-    model.registry.SetString(RegistryRoot::CurrentUser, settings::kKeyPath, settings::kLogFile,
-                             path);
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
     ShowApiError(0, "");
-    std::ifstream file(path.c_str());
-    const std::string log((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_EQ(
         "#### BEGIN TRACE ####\nENTR CConnect::OnReturnAPIError\nEXIT CConnect::OnReturnAPIError\n",
-        log);
-    std::remove(path.c_str());
+        trace.Text());
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "support/ModelFixture.h"
+#include "support/TraceCapture.h"
 #include "util/CaughtExceptions.h"
 #include "util/Settings.h"
 #include "util/Trace.h"
@@ -16,31 +15,7 @@ using platform::RegistryRoot;
 
 class TraceLog : public testing_support::ModelFixture {
   protected:
-    TraceLog() {
-        path_ = ::testing::TempDir() + "tandrel-trace-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-        std::remove(path_.c_str());
-    }
-    ~TraceLog() override { std::remove(path_.c_str()); }
-
-    void EnableLog() { EnableLog(path_); }
-    void EnableLog(const std::string& path) {
-        model.registry.SetString(RegistryRoot::CurrentUser, settings::kKeyPath, settings::kLogFile,
-                                 path);
-    }
-    void DisableLog() {
-        model.registry.RemoveValue(RegistryRoot::CurrentUser, settings::kKeyPath,
-                                   settings::kLogFile);
-    }
-    std::string Log() const {
-        std::ifstream file(path_.c_str());
-        std::ostringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
-    bool LogExists() const { return std::ifstream(path_.c_str()).good(); }
-
-    std::string path_;
+    testing_support::TraceCapture trace{model.registry};
 };
 
 void Inner() { TANDREL_TRACE("CSkype::CSkype"); }
@@ -59,11 +34,11 @@ TEST_F(TraceLog, AbsentLogFileWritesNothingButDepthMoves) {
         EXPECT_EQ(1, CTrace::Depth());
     }
     EXPECT_EQ(0, CTrace::Depth());
-    EXPECT_FALSE(LogExists());
+    EXPECT_FALSE(trace.Exists());
 }
 
 TEST_F(TraceLog, FirstRunStartsWithTheMarkerAndIndentsByDepth) {
-    EnableLog();
+    trace.Enable();
     {
         TANDREL_TRACE("CConnect::OnConnection");
         Inner();
@@ -74,11 +49,11 @@ TEST_F(TraceLog, FirstRunStartsWithTheMarkerAndIndentsByDepth) {
         "    ENTR CSkype::CSkype\n"
         "    EXIT CSkype::CSkype\n"
         "EXIT CConnect::OnConnection\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, ThreeLevelsIndentZeroFourAndEight) {
-    EnableLog();
+    trace.Enable();
     Nested(3);
     EXPECT_EQ(
         "#### BEGIN TRACE ####\n"
@@ -88,11 +63,11 @@ TEST_F(TraceLog, ThreeLevelsIndentZeroFourAndEight) {
         "        EXIT A::Three\n"
         "    EXIT A::Two\n"
         "EXIT A::One\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, ExceptionStillWritesTheExitRecordAtItsIndent) {
-    EnableLog();
+    trace.Enable();
     {
         TANDREL_TRACE("Outer::Call");
         try {
@@ -108,11 +83,11 @@ TEST_F(TraceLog, ExceptionStillWritesTheExitRecordAtItsIndent) {
         "    ENTR Inner::Throws\n"
         "    EXIT Inner::Throws\n"
         "EXIT Outer::Call\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, AnExceptionCaughtAtAnEntryIsTracedAndCounted) {
-    EnableLog();
+    trace.Enable();
     const std::size_t before = caught::Count();
     {
         TANDREL_TRACE("CSkype::OnCopyData");
@@ -129,28 +104,28 @@ TEST_F(TraceLog, AnExceptionCaughtAtAnEntryIsTracedAndCounted) {
         "    ENTR HiddenWindowProcedure::CaughtException\n"
         "    EXIT HiddenWindowProcedure::CaughtException\n"
         "EXIT CSkype::OnCopyData\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, LogFileCreatedMidCallStartsWithAnExitRecordOnAnEmptiedFile) {
     {
-        std::ofstream old(path_.c_str());
+        std::ofstream old(trace.path().c_str());
         old << "stale content\n";
     }
     {
         TANDREL_TRACE("CConnect::OnConnection");
-        EnableLog();
+        trace.Enable();
     }
     { TANDREL_TRACE("CConnect::OnNewExplorer"); }
     EXPECT_EQ(
         "EXIT CConnect::OnConnection\n"
         "ENTR CConnect::OnNewExplorer\n"
         "EXIT CConnect::OnNewExplorer\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, SecondRunOfTheHostAppendsAfterAMarker) {
-    EnableLog();
+    trace.Enable();
     { TANDREL_TRACE("Run::One"); }
     CTrace::ResetForTesting();  // the host starts again with the module freshly loaded
     { TANDREL_TRACE("Run::Two"); }
@@ -161,11 +136,11 @@ TEST_F(TraceLog, SecondRunOfTheHostAppendsAfterAMarker) {
         "#### BEGIN TRACE ####\n"
         "ENTR Run::Two\n"
         "EXIT Run::Two\n",
-        Log());
+        trace.Text());
 }
 
 TEST_F(TraceLog, UnopenableFileOrWrongTypeWritesNothingAndThrowsNothing) {
-    EnableLog(::testing::TempDir() + "no-such-folder/for/tandrel/trace.txt");
+    trace.Enable(::testing::TempDir() + "no-such-folder/for/tandrel/trace.txt");
     EXPECT_NO_THROW({
         TANDREL_TRACE("Missing::Folder");
         EXPECT_EQ(1, CTrace::Depth());
@@ -178,18 +153,18 @@ TEST_F(TraceLog, UnopenableFileOrWrongTypeWritesNothingAndThrowsNothing) {
     EXPECT_FALSE(std::ifstream("44").good());
 
     // The marker was never written, so the first record that succeeds writes it.
-    EnableLog();
+    trace.Enable();
     { TANDREL_TRACE("Now::Works"); }
-    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Now::Works\nEXIT Now::Works\n", Log());
+    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Now::Works\nEXIT Now::Works\n", trace.Text());
 }
 
 TEST_F(TraceLog, DeletingTheSettingStopsTracingAtTheNextRecord) {
-    EnableLog();
+    trace.Enable();
     {
         TANDREL_TRACE("Stays::On");
-        DisableLog();
+        trace.Disable();
     }
-    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Stays::On\n", Log());
+    EXPECT_EQ("#### BEGIN TRACE ####\nENTR Stays::On\n", trace.Text());
 }
 
 TEST(TraceWithoutPlatform, NeverThrowsEvenWithNoPortsInstalled) {

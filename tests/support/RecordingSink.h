@@ -7,7 +7,7 @@
 
 #include "host/EventSink.h"
 
-namespace outlook_tests {
+namespace testing_support {
 
 class RecordingSink : public host::EventSink {
   public:
@@ -24,4 +24,4 @@ class RecordingSink : public host::EventSink {
     std::function<void(host::DispParams&)> action;
 };
 
-}  // namespace outlook_tests
+}  // namespace testing_support
