@@ -4,7 +4,7 @@
 
 #include "model/CountryList.h"
 #include "model/skype/SampleSkypeUsers.h"
-#include "skype/ApiErrorMessages.h"
+#include "addin/ApiErrorMessages.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"

@@ -1,4 +1,4 @@
-#include "skype/ApiErrorMessages.h"
+#include "addin/ApiErrorMessages.h"
 
 #include <sstream>
 
