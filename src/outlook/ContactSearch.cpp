@@ -56,6 +56,8 @@ CContactPtr CContact::FindByEmailAddress(const outlook::Application& application
     if (!contacts) {
         return CContactPtr();
     }
+    // Deliberately doubles the address's apostrophes (the filter escapes
+    // them so): o'brien@example.com is found and cannot add terms of its own.
     const std::wstring filter =
         text::FromAnsi(outlook::BuildEmailAddressFilter(text::ToAnsi(address)));
     return SearchFolder(contacts, filter, 0);

@@ -88,6 +88,9 @@ std::vector<std::string> SplitUserList(const std::string& list) {
     while (start < list.size()) {
         const std::size_t separator = list.find(kSeparator, start);
         const std::size_t end = separator == std::string::npos ? list.size() : separator;
+        // Deliberately skips empty handles ("a, , b"): a record with an empty
+        // one would be asked for with "GET USER  FULLNAME" and would match
+        // every contact that has no Skype name.
         if (end > start) {
             handles.push_back(list.substr(start, end - start));
         }

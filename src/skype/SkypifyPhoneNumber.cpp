@@ -103,7 +103,9 @@ bool CSkype::SkypifyPhoneNumber(std::wstring& number) {
     if (!text.empty() && countryCode != kKeepsTrunkZero && text[0] == '0') {
         text.erase(0, 1);
     }
-    // No subscriber digits left ("+44 abcd", "+44 0") is no number.
+    // No subscriber digits left ("+44 abcd") is no number; deliberately so
+    // also when the only digit was the trunk "0" ("44 0"), rather than
+    // dialling the bare "+44".
     if (text.empty()) {
         return false;
     }

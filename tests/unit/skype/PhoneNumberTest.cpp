@@ -89,6 +89,7 @@ TEST_F(PhoneNumbers, NoSubscriberDigitsLeftIsNoNumber) {
     SetAutoPrefix(true);
     EXPECT_EQ("false", Convert(L"+44 abcd"));
     EXPECT_EQ("false", Convert(L"+44 (0)"));
+    EXPECT_EQ("false", Convert(L"44 0"));
     EXPECT_EQ("false", Convert(L"44 ----"));
 }
 
