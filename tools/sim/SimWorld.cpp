@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "addin/ApiErrorMessages.h"
 #include "model/CountryList.h"
 #include "model/skype/SampleSkypeUsers.h"
-#include "addin/ApiErrorMessages.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
