@@ -22,7 +22,8 @@ for removal with their whole tree at uninstall (Name="*").
 
 Anything the package cannot honour per user is refused with a message and
 exit status 1: a root other than HKCU, value types other than s and d, the
-Delete keyword, unknown replacements, unbalanced braces.
+Delete keyword, a value in a NoRemove key, unknown replacements, a '|' or a
+line break in a name or value, unbalanced braces.
 """
 
 import argparse
@@ -68,6 +69,13 @@ def tokenize(text):
             tokens.append(("bare", text[i:j]))
             i = j
     return tokens
+
+
+def listable(text):
+    """A name or value the flat list can hold: one line, no field separator."""
+    if any(c in text for c in "|\r\n"):
+        raise ScriptError("'%s' holds a '|' or a line break" % text)
+    return text
 
 
 class Key:
@@ -128,7 +136,7 @@ class Parser:
         if kind == "bare" and word == "val":
             _, name = self.take("a value name")
             self.expect("=")
-            parent.values.append((name,) + self.typed())
+            self.add_value(parent, listable(name))
             return
         if kind == "bare" and word == "Delete":
             raise ScriptError("'Delete' is not supported")
@@ -138,14 +146,20 @@ class Parser:
             kind, word = self.take("a key name")
         if kind == "bare" and word in ("{", "}", "="):
             raise ScriptError("a key name expected, found '%s'" % word)
-        key = Key(parent.path + "\\" + word, flag)
+        key = Key(parent.path + "\\" + listable(word), flag)
         if self.at("="):
             self.pos += 1
-            key.values.append(("",) + self.typed())
+            self.add_value(key, "")
         if self.at("{"):
             self.pos += 1
             self.block(key)
         parent.children.append(key)
+
+    def add_value(self, key, name):
+        if key.flag == "NoRemove":
+            # The package removes every value it writes; the registrar keeps these.
+            raise ScriptError("a value in NoRemove key '%s' cannot be packaged" % key.path)
+        key.values.append((name,) + self.typed())
 
     def typed(self):
         kind, letter = self.take("a value type")
@@ -156,9 +170,10 @@ class Parser:
             stripped = data.replace(MODULE, "")
             if "%" in stripped:
                 raise ScriptError("unknown replacement in '%s'" % data)
-            return ("REG_SZ", data)
+            return ("REG_SZ", listable(data))
         try:
-            number = int(data, 0)
+            hexadecimal = data[:2].lower() == "0x"
+            number = int(data[2:], 16) if hexadecimal else int(data, 10)
         except ValueError:
             raise ScriptError("'%s' is not a number" % data) from None
         if not 0 <= number <= 0xFFFFFFFF:

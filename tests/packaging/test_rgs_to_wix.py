@@ -15,7 +15,8 @@ HKCU
     {
         Thing = s 'It''s [one]'
         {
-            Count = d '7'
+            Mask = d '0x1F'
+            Count = d '07'
             Hash = s '#tag'
         }
         NoRemove Kept
@@ -38,6 +39,7 @@ class WritesWhatTheScriptSays(unittest.TestCase):
     def test_flat_list(self):
         self.assertEqual(rgs_to_wix.flat_lines(rgs_to_wix.parse(SCRIPT)), [
             "HKCU\\Software\\Thing||REG_SZ|It's [one]",
+            "HKCU\\Software\\Thing\\Mask||REG_DWORD|31",
             "HKCU\\Software\\Thing\\Count||REG_DWORD|7",
             "HKCU\\Software\\Thing\\Hash||REG_SZ|#tag",
             "HKCU\\Software\\Kept\\{1-2}||REG_SZ|x",
@@ -54,6 +56,7 @@ class WritesWhatTheScriptSays(unittest.TestCase):
             'Key="Software\\Thing" Name="*" Type="string" Value=""',
             # brackets are literal, not properties
             'Key="Software\\Thing" Type="string" Value="It\'s [\\[]one[\\]]"',
+            'Key="Software\\Thing\\Mask" Type="integer" Value="31"',
             'Key="Software\\Thing\\Count" Type="integer" Value="7"',
             # a leading # would make the text a number
             'Key="Software\\Thing\\Hash" Type="string" Value="##tag"',
@@ -80,6 +83,8 @@ class RefusesWhatThePackageCannotHonour(unittest.TestCase):
             ("HKCU { A = d 'x' }", "not a number"),
             ("HKCU { A = s 'no module' }", "no key path"),
             ("HKCU { = s 'x' }", "key name expected"),
+            ("HKCU { NoRemove A = s '%MODULE%' }", "NoRemove key"),
+            ("HKCU { A = s 'a|b' B = s '%MODULE%' }", "'|'"),
         ]
         for script, message in cases:
             with self.subTest(script=script):

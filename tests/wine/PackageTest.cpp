@@ -2,7 +2,8 @@
 // version is replaced in place, every key and file the package promises is
 // there, and uninstalling takes all of ours away while the user's settings
 // and other programs' keys stay. The tests run in order, one installation
-// through all of them.
+// through all of them. (A 64-bit program reads the 64-bit registry view, the
+// one the x64 package writes.)
 //
 //     wine_package.exe OLDER.msi CURRENT.msi REGISTRY.list VERSION
 //
@@ -22,13 +23,7 @@
 
 namespace {
 
-struct Arguments {
-    std::wstring olderPackage;
-    std::wstring currentPackage;
-    std::wstring registryList;
-    std::wstring version;
-};
-Arguments arguments;
+std::wstring olderPackage, currentPackage, registryList, version;
 
 constexpr wchar_t kUpgradeCode[] = L"{824FACE2-55EB-4E88-AA5E-FB236EE11AB7}";
 constexpr wchar_t kAddinKey[] = L"Software\\Microsoft\\Office\\Outlook\\Addins\\tandrel.Connect";
@@ -37,13 +32,12 @@ constexpr wchar_t kForeignAddinKey[] =
     L"Software\\Microsoft\\Office\\Outlook\\Addins\\Other.Connect";
 constexpr wchar_t kForeignClassKey[] =
     L"Software\\Classes\\CLSID\\{0F0F0F0F-1111-2222-3333-444444444444}";
-constexpr REGSAM kView = KEY_WOW64_64KEY;  // the x64 package's rows
-constexpr DWORD kMsiexecTimeoutMs = 120000;
 
-std::wstring Widen(const char* text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length - 1 : 0, L'\0');
-    if (length > 1) MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], length);
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length : 0);
     return wide;
 }
 
@@ -56,20 +50,8 @@ std::wstring WindowsPath(const char* unixPath) {
     return path;
 }
 
-std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
-    std::vector<std::wstring> parts(1);
-    for (wchar_t c : text) {
-        if (c == separator) {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
-}
-
-DWORD Msiexec(const std::wstring& options) {
-    std::wstring command = L"msiexec.exe " + options + L" /qn";
+DWORD Msiexec(const wchar_t* action, const std::wstring& package) {
+    std::wstring command = std::wstring(L"msiexec.exe ") + action + L" \"" + package + L"\" /qn";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -78,7 +60,7 @@ DWORD Msiexec(const std::wstring& options) {
         return GetLastError();
     }
     DWORD code = ERROR_TIMEOUT;
-    if (WaitForSingleObject(process.hProcess, kMsiexecTimeoutMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &code);
     }
     CloseHandle(process.hThread);
@@ -86,9 +68,7 @@ DWORD Msiexec(const std::wstring& options) {
     return code;
 }
 
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
-
-// The products of ours the installer knows: the entries in the installed programs.
+// Our products as the installer knows them: the entries in the installed programs.
 std::vector<std::wstring> InstalledProducts() {
     std::vector<std::wstring> products;
     wchar_t code[39];
@@ -101,83 +81,67 @@ std::vector<std::wstring> InstalledProducts() {
 std::wstring ProductInfo(const std::wstring& product, const wchar_t* property) {
     wchar_t text[256] = {};
     DWORD length = 256;
-    if (MsiGetProductInfoW(product.c_str(), property, text, &length) != ERROR_SUCCESS) return {};
+    MsiGetProductInfoW(product.c_str(), property, text, &length);
     return text;
 }
 
-void ExpectOneProduct(const std::wstring& version) {
+void ExpectOneProduct(const std::wstring& expectedVersion) {
     const std::vector<std::wstring> products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
-    EXPECT_EQ(ProductInfo(products[0], L"VersionString"), version);
+    EXPECT_EQ(ProductInfo(products[0], L"VersionString"), expectedVersion);
     EXPECT_EQ(ProductInfo(products[0], L"InstalledProductName"), L"Tandrel");
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | kView, &key) != ERROR_SUCCESS) {
-        return false;
-    }
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
 
+// A registry value as its type and bytes; REG_NONE when it is absent.
 struct Value {
-    bool present = false;
     DWORD type = REG_NONE;
     std::vector<BYTE> data;
+
+    std::wstring Text() const {
+        std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / 2);
+        return text.substr(0, text.find(L'\0'));
+    }
+    DWORD Number() const {
+        DWORD number = 0;
+        if (data.size() == sizeof number) memcpy(&number, data.data(), sizeof number);
+        return number;
+    }
+    bool operator==(const Value& other) const { return type == other.type && data == other.data; }
 };
 
-Value ReadValue(const std::wstring& path, const std::wstring& name) {
+Value Dword(DWORD number) {
+    const BYTE* p = reinterpret_cast<const BYTE*>(&number);
+    return {REG_DWORD, {p, p + sizeof number}};
+}
+Value Binary(BYTE byte) { return {REG_BINARY, {byte}}; }
+Value String(const std::wstring& text) {
+    const BYTE* p = reinterpret_cast<const BYTE*>(text.c_str());
+    return {REG_SZ, {p, p + (text.size() + 1) * sizeof(wchar_t)}};
+}
+
+Value Read(const std::wstring& path, const std::wstring& name) {
     Value value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ | kView, &key) !=
-        ERROR_SUCCESS) {
-        return value;
+    value.data.resize(1024);
+    DWORD size = 1024;
+    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &value.type, value.data.data(), &size) != ERROR_SUCCESS) {
+        return {};
     }
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &value.type, nullptr, &size) ==
-        ERROR_SUCCESS) {
-        value.data.resize(size);
-        value.present = RegQueryValueExW(key, name.c_str(), nullptr, &value.type, value.data.data(),
-                                         &size) == ERROR_SUCCESS;
-        value.data.resize(size);
-    }
-    RegCloseKey(key);
+    value.data.resize(size);
     return value;
 }
 
-std::wstring Text(const Value& value) {
-    std::wstring text(reinterpret_cast<const wchar_t*>(value.data.data()),
-                      value.data.size() / sizeof(wchar_t));
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return text;
-}
-
-DWORD Number(const Value& value) {
-    DWORD number = 0;
-    if (value.data.size() == sizeof number) memcpy(&number, value.data.data(), sizeof number);
-    return number;
-}
-
-void WriteValue(const std::wstring& path, const wchar_t* name, DWORD type,
-                const std::vector<BYTE>& data) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE | kView,
-                              nullptr, &key, nullptr),
+void Write(const std::wstring& path, const wchar_t* name, const Value& value) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, value.type, value.data.data(),
+                              static_cast<DWORD>(value.data.size())),
               ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExW(key, name, 0, type, data.data(), static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-std::vector<BYTE> Bytes(DWORD number) {
-    const BYTE* p = reinterpret_cast<const BYTE*>(&number);
-    return std::vector<BYTE>(p, p + sizeof number);
-}
-
-std::vector<BYTE> Bytes(const std::wstring& text) {
-    const BYTE* p = reinterpret_cast<const BYTE*>(text.c_str());
-    return std::vector<BYTE>(p, p + (text.size() + 1) * sizeof(wchar_t));
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -195,100 +159,91 @@ std::wstring InstallFolder() {
     return std::wstring(folder) + L"\\Tandrel";
 }
 
-// One line of the flat list: root\path|name|type|value.
-struct ListedValue {
-    std::wstring path;
-    std::wstring name;
-    std::wstring type;
-    std::wstring value;
-};
-
-std::vector<ListedValue> RegistryList() {
-    std::vector<ListedValue> listed;
-    std::ifstream file(arguments.registryList.c_str());
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty()) continue;
-        const std::vector<std::wstring> parts = Split(Widen(line.c_str()), L'|');
-        EXPECT_EQ(parts.size(), 4u) << line;
-        EXPECT_EQ(parts[0].rfind(L"HKCU\\", 0), 0u) << line;
-        if (parts.size() != 4 || parts[0].rfind(L"HKCU\\", 0) != 0) continue;
-        listed.push_back({parts[0].substr(5), parts[1], parts[2], parts[3]});
+// The lines of the flat list, HKCU\path|name|type|value, as {path, name, type, value}.
+std::vector<std::vector<std::wstring>> RegistryList() {
+    std::vector<std::vector<std::wstring>> lines;
+    std::ifstream file(registryList.c_str());
+    for (std::string line; std::getline(file, line);) {
+        std::vector<std::wstring> fields(1);
+        for (wchar_t c : Widen(line)) {
+            if (c == L'|') {
+                fields.emplace_back();
+            } else {
+                fields.back() += c;
+            }
+        }
+        EXPECT_TRUE(fields.size() == 4 && fields[0].rfind(L"HKCU\\", 0) == 0) << line;
+        if (fields.size() != 4) continue;
+        fields[0].erase(0, 5);
+        lines.push_back(fields);
     }
-    EXPECT_FALSE(listed.empty());
-    return listed;
+    EXPECT_FALSE(lines.empty());
+    return lines;
 }
 
 // The user's own settings: the package must never take them away.
-struct Setting {
-    const wchar_t* name;
-    DWORD type;
-    std::vector<BYTE> data;
+const std::pair<const wchar_t*, Value> kUserSettings[] = {
+    {L"CountryCode", Dword(44)},
+    {L"AutoPrefix", Binary(1)},
+    {L"Bypass", Binary(0)},
+    {L"SkypeName", Binary(1)},
+    {L"Position", Dword(4)},
+    {L"Left", Dword(120)},
+    {L"Top", Dword(80)},
+    {L"Row", Dword(2)},
+    {L"FirstRunImport", Binary(1)},
+    {L"LogFile", String(L"C:\\trace.txt")},
 };
 
-const std::vector<Setting>& UserSettings() {
-    static const std::vector<Setting> settings = {
-        {L"CountryCode", REG_DWORD, Bytes(44)}, {L"AutoPrefix", REG_BINARY, {1}},
-        {L"Bypass", REG_BINARY, {0}},           {L"SkypeName", REG_BINARY, {1}},
-        {L"Position", REG_DWORD, Bytes(4)},     {L"Left", REG_DWORD, Bytes(120)},
-        {L"Top", REG_DWORD, Bytes(80)},         {L"Row", REG_DWORD, Bytes(2)},
-        {L"FirstRunImport", REG_BINARY, {1}},   {L"LogFile", REG_SZ, Bytes(L"C:\\trace.txt")},
-    };
-    return settings;
-}
-
 TEST(Package, ReplacesAnEarlierVersionInPlace) {
-    WriteValue(kForeignAddinKey, L"LoadBehavior", REG_DWORD, Bytes(3));
-    WriteValue(kForeignClassKey, L"", REG_SZ, Bytes(L"Other Class"));
+    Write(kForeignAddinKey, L"LoadBehavior", Dword(3));
+    Write(kForeignClassKey, L"", String(L"Other Class"));
 
-    ASSERT_EQ(Msiexec(L"/i " + Quoted(arguments.olderPackage)), 0u);
+    ASSERT_EQ(Msiexec(L"/i", olderPackage), 0u);
     ASSERT_NO_FATAL_FAILURE(ExpectOneProduct(L"0.9.0.0"));
-    ASSERT_EQ(Msiexec(L"/i " + Quoted(arguments.currentPackage)), 0u);
-    ASSERT_NO_FATAL_FAILURE(ExpectOneProduct(arguments.version));
+    ASSERT_EQ(Msiexec(L"/i", currentPackage), 0u);
+    ASSERT_NO_FATAL_FAILURE(ExpectOneProduct(version));
     // The same package again changes nothing.
-    EXPECT_EQ(Msiexec(L"/i " + Quoted(arguments.currentPackage)), 0u);
-    ExpectOneProduct(arguments.version);
+    EXPECT_EQ(Msiexec(L"/i", currentPackage), 0u);
+    ExpectOneProduct(version);
 }
 
 TEST(Package, WritesEveryPromisedKeyAndFile) {
-    const std::wstring folder = InstallFolder();
-    const std::wstring module = folder + L"\\tandrel.dll";
-    const std::wstring help = folder + L"\\tandrel.chm";
+    const std::wstring module = InstallFolder() + L"\\tandrel.dll";
+    const std::wstring help = InstallFolder() + L"\\tandrel.chm";
     EXPECT_TRUE(FileExists(module));
-    EXPECT_TRUE(FileExists(help));
 
-    for (const ListedValue& listed : RegistryList()) {
-        SCOPED_TRACE(listed.path + L"|" + listed.name);
-        if (listed.type == L"KEY") {
-            EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, listed.path));
+    for (const auto& listed : RegistryList()) {
+        const std::wstring& type = listed[2];
+        const std::wstring& expected = listed[3];
+        SCOPED_TRACE(listed[0] + L"|" + listed[1]);
+        if (type == L"KEY") {
+            EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, listed[0]));
             continue;
         }
-        const Value value = ReadValue(listed.path, listed.name);
-        ASSERT_TRUE(value.present);
-        if (listed.type == L"REG_DWORD") {
+        const Value value = Read(listed[0], listed[1]);
+        if (type == L"REG_DWORD") {
             EXPECT_EQ(value.type, static_cast<DWORD>(REG_DWORD));
-            EXPECT_EQ(std::to_wstring(Number(value)), listed.value);
-        } else if (listed.value == L"%MODULE%") {
-            EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
-            EXPECT_TRUE(SamePath(Text(value), module)) << Text(value);
+            EXPECT_EQ(std::to_wstring(value.Number()), expected);
         } else {
             EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ));
-            EXPECT_EQ(Text(value), listed.value);
+            if (expected == L"%MODULE%") {
+                EXPECT_TRUE(SamePath(value.Text(), module)) << value.Text();
+            } else {
+                EXPECT_EQ(value.Text(), expected);
+            }
         }
     }
 
-    const Value loadBehavior = ReadValue(kAddinKey, L"LoadBehavior");
-    EXPECT_EQ(loadBehavior.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(Number(loadBehavior), 3u);
-    EXPECT_EQ(Text(ReadValue(kAddinKey, L"FriendlyName")), L"Tandrel");
-    const std::wstring description = Text(ReadValue(kAddinKey, L"Description"));
+    EXPECT_EQ(Read(kAddinKey, L"LoadBehavior"), Dword(3));
+    EXPECT_EQ(Read(kAddinKey, L"FriendlyName"), String(L"Tandrel"));
+    const std::wstring description = Read(kAddinKey, L"Description").Text();
     EXPECT_FALSE(description.empty());
     EXPECT_EQ(description.find_first_of(L"\r\n"), std::wstring::npos);
 
-    const Value helpLocation = ReadValue(kSettingsKey, L"HelpLocation");
-    EXPECT_EQ(helpLocation.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_TRUE(SamePath(Text(helpLocation), help)) << Text(helpLocation);
-    EXPECT_TRUE(FileExists(Text(helpLocation)));
+    const std::wstring helpLocation = Read(kSettingsKey, L"HelpLocation").Text();
+    EXPECT_TRUE(SamePath(helpLocation, help)) << helpLocation;
+    EXPECT_TRUE(FileExists(helpLocation));
 
     // Nothing machine-wide.
     for (const wchar_t* path : {L"Software\\Classes\\tandrel.Connect",
@@ -299,28 +254,23 @@ TEST(Package, WritesEveryPromisedKeyAndFile) {
 }
 
 TEST(Package, UninstallTakesAllOfOursAndKeepsTheUsersSettings) {
-    for (const Setting& setting : UserSettings()) {
-        WriteValue(kSettingsKey, setting.name, setting.type, setting.data);
-    }
+    for (const auto& setting : kUserSettings) Write(kSettingsKey, setting.first, setting.second);
 
-    ASSERT_EQ(Msiexec(L"/x " + Quoted(arguments.currentPackage)), 0u);
+    ASSERT_EQ(Msiexec(L"/x", currentPackage), 0u);
 
     EXPECT_TRUE(InstalledProducts().empty());
-    for (const ListedValue& listed : RegistryList()) {
-        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, listed.path)) << listed.path;
+    for (const auto& listed : RegistryList()) {
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, listed[0])) << listed[0];
     }
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
-    EXPECT_FALSE(ReadValue(kSettingsKey, L"HelpLocation").present);
+    EXPECT_EQ(Read(kSettingsKey, L"HelpLocation").type, static_cast<DWORD>(REG_NONE));
     EXPECT_EQ(GetFileAttributesW(InstallFolder().c_str()), INVALID_FILE_ATTRIBUTES);
 
-    for (const Setting& setting : UserSettings()) {
-        const Value value = ReadValue(kSettingsKey, setting.name);
-        EXPECT_TRUE(value.present) << setting.name;
-        EXPECT_EQ(value.type, setting.type) << setting.name;
-        EXPECT_EQ(value.data, setting.data) << setting.name;
+    for (const auto& setting : kUserSettings) {
+        EXPECT_EQ(Read(kSettingsKey, setting.first), setting.second) << setting.first;
     }
-    EXPECT_EQ(Number(ReadValue(kForeignAddinKey, L"LoadBehavior")), 3u);
-    EXPECT_EQ(Text(ReadValue(kForeignClassKey, L"")), L"Other Class");
+    EXPECT_EQ(Read(kForeignAddinKey, L"LoadBehavior"), Dword(3));
+    EXPECT_EQ(Read(kForeignClassKey, L""), String(L"Other Class"));
 }
 
 }  // namespace
@@ -331,6 +281,9 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: %s OLDER.msi CURRENT.msi REGISTRY.list VERSION\n", argv[0]);
         return 2;
     }
-    arguments = {WindowsPath(argv[1]), WindowsPath(argv[2]), WindowsPath(argv[3]), Widen(argv[4])};
+    olderPackage = WindowsPath(argv[1]);
+    currentPackage = WindowsPath(argv[2]);
+    registryList = WindowsPath(argv[3]);
+    version = Widen(argv[4]);
     return RUN_ALL_TESTS();
 }
