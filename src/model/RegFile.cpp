@@ -251,7 +251,7 @@ bool ModelRegistry::LoadText(const std::string& text, std::vector<std::string>* 
                 DeleteTree(root, keyPath);
                 haveKey = false;
             } else {
-                FindOrCreate(root, SplitRegistryPath(keyPath));
+                FindOrCreate(root, keyPath);
                 haveKey = true;
             }
             continue;

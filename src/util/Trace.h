@@ -27,7 +27,7 @@ class CTrace {
 
   private:
     const std::string name_;
-    const std::string file_;
+    const char* const file_;  // __FILE__: lives as long as the module
     const int line_;
 };
 
