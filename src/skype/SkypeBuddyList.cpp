@@ -61,17 +61,45 @@ void CSkype::AddBuddy(const std::wstring& handle, bool isFriend) {
     if (handle.empty() || FindBuddy(handle)) {
         return;
     }
-    buddies_.push_back(CSkypeBuddyPtr(new CSkypeBuddy(this, handle, isFriend)));
+    const CSkypeBuddyPtr buddy(new CSkypeBuddy(this, handle, isFriend));
+    buddies_.push_back(buddy);
+    buddyIndex_.Insert(buddy->GetHandle(), buddy);
 }
 
 CSkypeBuddyPtr CSkype::FindBuddy(const std::wstring& handle) {
     TANDREL_TRACE("CSkype::FindBuddy");
+    return FindListed(handle);
+}
+
+CSkypeBuddyPtr CSkype::FindListed(const std::wstring& handle) const {
+    CSkypeBuddyPtr first;
+    std::size_t equal = 0;
+    buddyIndex_.ForEachEqual(handle, [&first, &equal](const CSkypeBuddyPtr& buddy) {
+        if (!first) {
+            first = buddy;
+        }
+        ++equal;
+    });
+    if (equal <= 1) {
+        return first;
+    }
+    // Several records compare equal to it (their handles differ only in
+    // what the locale ignores): the first in list order answers.
     for (const CSkypeBuddyPtr& buddy : buddies_) {
         if (SameText(buddy->GetHandle(), handle)) {
             return buddy;
         }
     }
     return CSkypeBuddyPtr();
+}
+
+void CSkype::ForgetBuddies() {
+    // Records unsubscribe as they go; the list and its index are emptied
+    // before the last reference to any of them is let go.
+    std::vector<CSkypeBuddyPtr> doomed;
+    doomed.swap(buddies_);
+    HandleIndex<CSkypeBuddyPtr> doomedIndex;
+    doomedIndex.Swap(buddyIndex_);
 }
 
 CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {

@@ -55,9 +55,12 @@ CSkype::~CSkype() {
     connectionStatusObservers_.clear();
     apiResultObservers_.clear();
     apiErrorObservers_.clear();
+    userResultObservers_.Clear();
+    userOfResultObserver_.clear();
+    allResultObservers_.clear();
     // Records that callers still hold must no longer reach this object.
     ownerLink_->skype = nullptr;
-    buddies_.clear();
+    ForgetBuddies();
     application_.reset();
 }
 
@@ -96,11 +99,7 @@ void CSkype::OnDestroy(platform::WindowHandle self) {
 
 void CSkype::OnDestoy() {
     TANDREL_TRACE("CSkype::OnDestoy");
-    // Records unsubscribe as they go; the list is emptied before the last
-    // reference to any of them is let go.
-    std::vector<CSkypeBuddyPtr> doomed;
-    doomed.swap(buddies_);
-    doomed.clear();
+    ForgetBuddies();
 }
 
 bool CSkype::OnMessage(platform::WindowHandle self, platform::MessageId message,

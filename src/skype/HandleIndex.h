@@ -1,0 +1,110 @@
+// An index from Skype handles to values that answers the question the
+// buddy records ask one by one -- which of them has a handle equal to this
+// one by the user's locale-aware comparison? -- without asking every one.
+//
+// The comparison is linguistic: texts that differ may still compare equal
+// (characters the locale ignores, hyphens in the word sort), so the index
+// cannot look handles up by their text alone. It relies on one property
+// only: two "plain" texts, made of nothing but ASCII letters, digits, '.'
+// and '_', compare equal only when they are the same text. Plain handles
+// are found by their text; every other handle stands in a short list that
+// each lookup compares, and a lookup of a handle that is not plain walks
+// everything, as the records themselves would.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace skype_index {
+
+inline bool IsPlainHandle(const std::wstring& handle) {
+    for (wchar_t c : handle) {
+        const bool plain = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
+                           (c >= L'0' && c <= L'9') || c == L'.' || c == L'_';
+        if (!plain) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline bool SameHandle(const std::wstring& a, const std::wstring& b) {
+    return platform::text().CompareLocale(a, b) == 0;
+}
+
+}  // namespace skype_index
+
+template <class Value>
+class HandleIndex {
+  public:
+    void Insert(const std::wstring& handle, const Value& value) {
+        if (skype_index::IsPlainHandle(handle)) {
+            plain_.emplace(handle, value);
+        } else {
+            others_.emplace_back(handle, value);
+        }
+    }
+
+    // Removes one entry with exactly this handle and value.
+    void Erase(const std::wstring& handle, const Value& value) {
+        if (skype_index::IsPlainHandle(handle)) {
+            const auto range = plain_.equal_range(handle);
+            for (auto it = range.first; it != range.second; ++it) {
+                if (it->second == value) {
+                    plain_.erase(it);
+                    return;
+                }
+            }
+            return;
+        }
+        for (auto it = others_.begin(); it != others_.end(); ++it) {
+            if (it->first == handle && it->second == value) {
+                others_.erase(it);
+                return;
+            }
+        }
+    }
+
+    void Clear() {
+        plain_.clear();
+        others_.clear();
+    }
+
+    void Swap(HandleIndex& other) {
+        plain_.swap(other.plain_);
+        others_.swap(other.others_);
+    }
+
+    bool Empty() const { return plain_.empty() && others_.empty(); }
+
+    // Calls `visit` with the value of every entry whose handle compares
+    // equal to `handle`, each once, in no particular order.
+    template <class Visit>
+    void ForEachEqual(const std::wstring& handle, Visit visit) const {
+        if (skype_index::IsPlainHandle(handle)) {
+            const auto range = plain_.equal_range(handle);
+            for (auto it = range.first; it != range.second; ++it) {
+                visit(it->second);
+            }
+        } else {
+            for (const auto& entry : plain_) {
+                if (skype_index::SameHandle(entry.first, handle)) {
+                    visit(entry.second);
+                }
+            }
+        }
+        for (const auto& entry : others_) {
+            if (skype_index::SameHandle(entry.first, handle)) {
+                visit(entry.second);
+            }
+        }
+    }
+
+  private:
+    std::unordered_multimap<std::wstring, Value> plain_;
+    std::vector<std::pair<std::wstring, Value>> others_;
+};
