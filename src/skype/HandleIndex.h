@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include <boost/container/small_vector.hpp>
+
 #include "platform/Platform.h"
 
 namespace skype_index {
@@ -32,6 +34,12 @@ inline bool IsPlainHandle(const std::wstring& handle) {
     return true;
 }
 
+// A plain handle's characters are ASCII: its narrow form is the same text,
+// and short handles fit inside the index's own nodes.
+inline std::string Narrow(const std::wstring& plainHandle) {
+    return std::string(plainHandle.begin(), plainHandle.end());
+}
+
 inline bool SameHandle(const std::wstring& a, const std::wstring& b) {
     return platform::text().CompareLocale(a, b) == 0;
 }
@@ -43,7 +51,7 @@ class HandleIndex {
   public:
     void Insert(const std::wstring& handle, const Value& value) {
         if (skype_index::IsPlainHandle(handle)) {
-            plain_.emplace(handle, value);
+            plain_[skype_index::Narrow(handle)].push_back(value);
         } else {
             others_.emplace_back(handle, value);
         }
@@ -52,12 +60,19 @@ class HandleIndex {
     // Removes one entry with exactly this handle and value.
     void Erase(const std::wstring& handle, const Value& value) {
         if (skype_index::IsPlainHandle(handle)) {
-            const auto range = plain_.equal_range(handle);
-            for (auto it = range.first; it != range.second; ++it) {
-                if (it->second == value) {
-                    plain_.erase(it);
-                    return;
+            const auto found = plain_.find(skype_index::Narrow(handle));
+            if (found == plain_.end()) {
+                return;
+            }
+            Values& values = found->second;
+            for (auto it = values.begin(); it != values.end(); ++it) {
+                if (*it == value) {
+                    values.erase(it);
+                    break;
                 }
+            }
+            if (values.empty()) {
+                plain_.erase(found);
             }
             return;
         }
@@ -86,14 +101,15 @@ class HandleIndex {
     template <class Visit>
     void ForEachEqual(const std::wstring& handle, Visit visit) const {
         if (skype_index::IsPlainHandle(handle)) {
-            const auto range = plain_.equal_range(handle);
-            for (auto it = range.first; it != range.second; ++it) {
-                visit(it->second);
+            const auto found = plain_.find(skype_index::Narrow(handle));
+            if (found != plain_.end()) {
+                for (const Value& value : found->second) visit(value);
             }
         } else {
             for (const auto& entry : plain_) {
-                if (skype_index::SameHandle(entry.first, handle)) {
-                    visit(entry.second);
+                if (skype_index::SameHandle(std::wstring(entry.first.begin(), entry.first.end()),
+                                            handle)) {
+                    for (const Value& value : entry.second) visit(value);
                 }
             }
         }
@@ -105,6 +121,9 @@ class HandleIndex {
     }
 
   private:
-    std::unordered_multimap<std::wstring, Value> plain_;
+    // Nearly always one value per handle, kept in the map's own node: a
+    // lookup touches as little memory as the table allows.
+    typedef boost::container::small_vector<Value, 1> Values;
+    std::unordered_map<std::string, Values> plain_;  // by the narrow text
     std::vector<std::pair<std::wstring, Value>> others_;
 };

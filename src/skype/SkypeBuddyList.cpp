@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <boost/make_shared.hpp>
+
 #include "outlook/Contact.h"
 #include "platform/Platform.h"
 #include "skype/Skype.h"
@@ -61,7 +63,9 @@ void CSkype::AddBuddy(const std::wstring& handle, bool isFriend) {
     if (handle.empty() || FindBuddy(handle)) {
         return;
     }
-    const CSkypeBuddyPtr buddy(new CSkypeBuddy(this, handle, isFriend));
+    // One allocation for the record and its count: the ONLINE refresh and
+    // every notification touch both.
+    const CSkypeBuddyPtr buddy = boost::make_shared<CSkypeBuddy>(this, handle, isFriend);
     buddies_.push_back(buddy);
     buddyIndex_.Insert(buddy->GetHandle(), buddy);
 }

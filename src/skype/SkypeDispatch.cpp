@@ -176,26 +176,38 @@ void CSkype::NotifyConnectionStatus(ConnectionStatus status) {
 }
 
 void CSkype::NotifyAPIResult(const std::string& reply) {
-    // Everyone who hears every reply, and for a "USER" notification the
-    // observers limited to the user it names: in key order, as one table.
+    // The observers limited to the user a "USER" notification names.
+    std::vector<const LimitedObserver*> limited;
+    skype_reply::UserNotification notification;
+    if (!userOfResultObserver_.empty() && skype_reply::ReadUserNotification(reply, &notification)) {
+        userResultObservers_.ForEachEqual(
+            text::FromAnsi(notification.handle),
+            [&limited](const LimitedObserver& observer) { limited.push_back(&observer); });
+    }
+    // The usual case, a notification for one record and nobody else
+    // listening: no table to build.
+    if (allResultObservers_.empty() && limited.size() == 1) {
+        const APIResultCallback callback = limited.front()->callback;
+        if (callback) callback(reply);
+        return;
+    }
+    // Everyone who hears every reply, and those limited to the user, in key
+    // order as one table.
     std::vector<LimitedObserver> calls;
-    calls.reserve(allResultObservers_.size() + 1);
+    calls.reserve(allResultObservers_.size() + limited.size());
     for (const std::string& key : allResultObservers_) {
         calls.push_back(LimitedObserver{key, apiResultObservers_[key]});
     }
-    skype_reply::UserNotification notification;
-    if (!userOfResultObserver_.empty() && skype_reply::ReadUserNotification(reply, &notification)) {
-        const std::size_t everyone = calls.size();
-        userResultObservers_.ForEachEqual(
-            text::FromAnsi(notification.handle),
-            [&calls](const LimitedObserver& observer) { calls.push_back(observer); });
-        const auto byKey = [](const LimitedObserver& a, const LimitedObserver& b) {
-            return a.key < b.key;
-        };
-        const auto limited = calls.begin() + static_cast<std::ptrdiff_t>(everyone);
-        std::sort(limited, calls.end(), byKey);
-        std::inplace_merge(calls.begin(), limited, calls.end(), byKey);
+    const std::size_t everyone = calls.size();
+    for (const LimitedObserver* observer : limited) {
+        calls.push_back(*observer);
     }
+    const auto byKey = [](const LimitedObserver& a, const LimitedObserver& b) {
+        return a.key < b.key;
+    };
+    const auto firstLimited = calls.begin() + static_cast<std::ptrdiff_t>(everyone);
+    std::sort(firstLimited, calls.end(), byKey);
+    std::inplace_merge(calls.begin(), firstLimited, calls.end(), byKey);
     // A record's callback never sends, so no record can go while its own
     // callback runs; one that goes during another observer's call has
     // unsubscribed by its turn. While nobody subscribes or unsubscribes the
