@@ -99,7 +99,7 @@ class CSkype : public platform::WindowHandler {
     CSkypeBuddyPtr FindBuddy(const std::wstring& handle);
     CSkypeBuddyPtr FindBuddy(const CContact& contact);
     // A copy of the list, in its current order.
-    std::vector<CSkypeBuddyPtr> GetBuddyList() const { return buddies_; }
+    std::vector<CSkypeBuddyPtr> GetBuddyList() const { return *buddies_; }
 
     // --- Calls and chats ---
     // True when a command may be sent now; false after telling the user why not.
@@ -141,6 +141,13 @@ class CSkype : public platform::WindowHandler {
     CSkypeBuddyPtr FindListed(const std::wstring& handle) const;
     // Empties the list and its index; the records go with their last holder.
     void ForgetBuddies();
+
+    // The list shared, not copied, for a walk in which replies may arrive:
+    // a change made meanwhile copies the list first (MutableBuddies), so
+    // the walk goes on over the list, and the records, as they were.
+    typedef std::vector<CSkypeBuddyPtr> BuddyVector;
+    boost::shared_ptr<const BuddyVector> BuddySnapshot() const { return buddies_; }
+    BuddyVector& MutableBuddies();
     void NotifyAPIError(int code, const std::string& description);
     void NotifyConnectionStatus(ConnectionStatus status);
     void StartDiscovery();
@@ -158,7 +165,7 @@ class CSkype : public platform::WindowHandler {
     ConnectionStatus connectionStatus_ = kConnectionUnknown;
     std::string currentUserHandle_;
     int protocol_ = 0;
-    std::vector<CSkypeBuddyPtr> buddies_;
+    boost::shared_ptr<BuddyVector> buddies_;  // never null
     HandleIndex<CSkypeBuddyPtr> buddyIndex_;  // the records of buddies_ by handle
     int pingsSent_ = 0;
     int pongsReceived_ = 0;

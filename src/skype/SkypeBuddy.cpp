@@ -1,5 +1,7 @@
 #include "skype/SkypeBuddy.h"
 
+#include <utility>
+
 #include <boost/bind/bind.hpp>
 
 #include "platform/Platform.h"
@@ -38,16 +40,14 @@ CSkypeBuddy::~CSkypeBuddy() {
 }
 
 std::wstring CSkypeBuddy::StatusTextFor(const std::wstring& onlineStatus) {
-    static const struct {
-        const wchar_t* word;
-        const wchar_t* text;
-    } kStatuses[] = {
+    // Made once: every status notification looks its word up here.
+    static const std::pair<std::wstring, std::wstring> kStatuses[] = {
         {L"OFFLINE", L"Offline"},  {L"ONLINE", L"Online"},      {L"AWAY", L"Away"},
         {L"NA", L"Not Available"}, {L"DND", L"Do Not Disturb"},
     };
     for (const auto& status : kStatuses) {
-        if (SameText(onlineStatus, status.word)) {
-            return status.text;
+        if (SameText(onlineStatus, status.first)) {
+            return status.second;
         }
     }
     return L"Unavailable";

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <boost/container/small_vector.hpp>
+
 #include "platform/Platform.h"
 #include "skype/Skype.h"
 #include "skype/SkypeBuddy.h"
@@ -106,10 +108,10 @@ void CSkype::OnChangeConnectionStatus(ConnectionStatus status) {
     }
     connectionStatus_ = status;
     if (status == kConnectionOnline) {
-        // Bring the displayed states up to date. A copy: replies arriving
-        // inside the sends may change the list.
-        const std::vector<CSkypeBuddyPtr> buddies = buddies_;
-        for (const CSkypeBuddyPtr& buddy : buddies) {
+        // Bring the displayed states up to date. A snapshot: replies
+        // arriving inside the sends may change the list.
+        const boost::shared_ptr<const BuddyVector> buddies = BuddySnapshot();
+        for (const CSkypeBuddyPtr& buddy : *buddies) {
             GetUserProperty(L"ONLINESTATUS", buddy->GetHandle());
         }
     } else if (status == kConnectionOffline) {
@@ -177,7 +179,7 @@ void CSkype::NotifyConnectionStatus(ConnectionStatus status) {
 
 void CSkype::NotifyAPIResult(const std::string& reply) {
     // The observers limited to the user a "USER" notification names.
-    std::vector<const LimitedObserver*> limited;
+    boost::container::small_vector<const LimitedObserver*, 2> limited;
     skype_reply::UserNotification notification;
     if (!userOfResultObserver_.empty() && skype_reply::ReadUserNotification(reply, &notification)) {
         userResultObservers_.ForEachEqual(

@@ -45,7 +45,7 @@ bool IsSkypeImage(const std::string& moduleName) {
 }  // namespace
 
 CSkype::CSkype(const host::DispatchPtr& application)
-    : application_(application), ownerLink_(new OwnerLink{this}) {
+    : application_(application), buddies_(new BuddyVector()), ownerLink_(new OwnerLink{this}) {
     TANDREL_TRACE("CSkype::CSkype");
 }
 

@@ -19,7 +19,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/Windowing.h"
@@ -180,7 +179,7 @@ class ModelSkype : public platform::WindowHandler {
     platform::MessageId attachMessage_ = 0;
 
     std::string currentUser_;
-    std::unordered_map<std::string, SkypeUser> users_;
+    std::map<std::string, SkypeUser> users_;
     std::vector<std::string> userOrder_;  // the order users were added in
     std::string connectionStatus_ = "ONLINE";
     bool loggedIn_ = true;
