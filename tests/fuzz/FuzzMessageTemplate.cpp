@@ -13,17 +13,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) return lines;
-        start = end + 1;
-    }
-}
-
 // The expansion of a template whose every "%" starts a "%n!" with n of at
 // most four digits; false for other templates, which are only run.
 bool Plainly(const std::string& messageTemplate, const std::vector<std::string>& arguments,
@@ -52,7 +41,8 @@ bool Plainly(const std::string& messageTemplate, const std::vector<std::string>&
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> lines = Lines(std::string(reinterpret_cast<const char*>(data), size));
+    std::vector<std::string> lines =
+        fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size));
     const std::string messageTemplate = lines.front();
     const std::vector<std::string> arguments(lines.begin() + 1, lines.end());
     const std::string result =

@@ -140,13 +140,9 @@ class World {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     World world;
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        world.Step(text.substr(start, end - start));
-        start = end + 1;
+    for (const std::string& line :
+         fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size))) {
+        world.Step(line);
     }
     world.Check();
     return 0;

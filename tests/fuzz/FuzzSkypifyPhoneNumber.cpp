@@ -17,17 +17,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) return lines;
-        start = end + 1;
-    }
-}
-
 // UTF-8 into wide characters; a byte that starts no sequence stands for
 // itself, so every input gives some number.
 std::wstring Wide(const std::string& utf8) {
@@ -68,7 +57,7 @@ int Number(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
-        Lines(std::string(reinterpret_cast<const char*>(data), size));
+        fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size));
     fuzz::Platform world;
     model::InstallCountryList(world.model.registry);
     std::vector<model::DialogAction> script;

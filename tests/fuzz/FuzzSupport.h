@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "model/ModelPlatform.h"
 
@@ -16,6 +18,18 @@ struct Platform {
     model::ModelPlatform model;
     platform::ScopedPlatform installed;
 };
+
+// The lines of an input (split at each '\n'; the last may be empty).
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) return lines;
+        start = end + 1;
+    }
+}
 
 // Aborts with `what` when `condition` is false: libFuzzer keeps the input.
 inline void Require(bool condition, const char* what) {
