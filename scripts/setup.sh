@@ -9,6 +9,7 @@ packages=(
     libboost-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
     wine64
+    python3
 )
 
 missing=()
