@@ -3,6 +3,8 @@
 #pragma once
 
 #include "model/ModelDesktop.h"
+#include "model/ModelHtmlHelp.h"
+#include "model/ModelInternet.h"
 #include "model/ModelRegistry.h"
 #include "model/ModelResources.h"
 #include "model/ModelSystem.h"
@@ -35,6 +37,8 @@ class ModelPlatform {
     ModelShell shell;
     ModelSleeper sleeper{&desktop};  // sleeping moves the desktop's clock
     ModelUi ui;                      // knows the module's dialog templates
+    ModelInternet internet;
+    ModelHtmlHelp htmlHelp;
 
   private:
     platform::Platform ports_;

@@ -12,6 +12,8 @@ Win32Platform::Win32Platform(void* module) : resources(module), windowing(module
     ports_.shell = &shell;
     ports_.ui = &ui;
     ports_.sleeper = &sleeper;
+    ports_.internet = &internet;
+    ports_.htmlHelp = &htmlHelp;
 }
 
 }  // namespace win32

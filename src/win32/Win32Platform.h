@@ -4,6 +4,8 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "win32/Win32HtmlHelp.h"
+#include "win32/Win32Internet.h"
 #include "win32/Win32Processes.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32Resources.h"
@@ -35,6 +37,8 @@ class Win32Platform {
     Win32Shell shell;
     Win32Ui ui;
     Win32Sleeper sleeper;
+    Win32Internet internet;
+    Win32HtmlHelp htmlHelp;
 
   private:
     platform::Platform ports_;

@@ -33,4 +33,25 @@ std::string OwnImageName() { return kOwnImage; }
 
 std::string OwnImagePath() { return std::string("C:\\Tandrel\\tests\\") + kOwnImage; }
 
+std::string AddressAnswering(int /*status*/, const std::string& body) {
+    // Whatever the status, the body is what arrives.
+    static int answers = 0;
+    const std::string address = "http://127.0.0.1:8080/answer/" + std::to_string(answers++);
+    Model().internet.Answer(address, body);
+    return address;
+}
+
+std::string AddressClosing() {
+    // WinInet takes a connection closed without a word for an empty answer.
+    const std::string address = "http://127.0.0.1:8080/close";
+    Model().internet.Answer(address, "");
+    return address;
+}
+
+std::string AddressRefused() {
+    const std::string address = "http://127.0.0.1:9/";
+    Model().internet.Refuse(address);
+    return address;
+}
+
 }  // namespace contract
