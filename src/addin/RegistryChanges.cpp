@@ -157,8 +157,8 @@ Status RegistryChanges::CreateKey(RegistryRoot root, const std::string& path) {
     return result;
 }
 
-Status RegistryChanges::SetValue(RegistryRoot root, const std::string& path,
-                                 const std::string& name, const StoredValue& value) {
+Status RegistryChanges::ChangeValue(RegistryRoot root, const std::string& path,
+                                    const std::string& name, const StoredValue* value) {
     OpenKey key;
     Status result = key.Open(root, path, access::kReadWrite);
     if (result != status::kSuccess) {
@@ -170,34 +170,25 @@ Status RegistryChanges::SetValue(RegistryRoot root, const std::string& path,
         return result;
     }
     step.existed = result == status::kSuccess;
-    result = WriteValue(key.handle(), name, value);
+    if (!value && !step.existed) {
+        return status::kSuccess;  // nothing to delete
+    }
+    result = value ? WriteValue(key.handle(), name, *value)
+                   : platform::registry().DeleteValue(key.handle(), name);
     if (result == status::kSuccess) {
         steps_.push_back(step);
     }
     return result;
 }
 
+Status RegistryChanges::SetValue(RegistryRoot root, const std::string& path,
+                                 const std::string& name, const StoredValue& value) {
+    return ChangeValue(root, path, name, &value);
+}
+
 Status RegistryChanges::DeleteValue(RegistryRoot root, const std::string& path,
                                     const std::string& name) {
-    OpenKey key;
-    Status result = key.Open(root, path, access::kReadWrite);
-    if (result != status::kSuccess) {
-        return result;
-    }
-    Step step{Step::Kind::ValueWritten, root, path, name, false, {}, {}};
-    result = ReadValue(key.handle(), name, &step.previous);
-    if (result == status::kFileNotFound) {
-        return status::kSuccess;
-    }
-    if (result != status::kSuccess) {
-        return result;
-    }
-    step.existed = true;
-    result = platform::registry().DeleteValue(key.handle(), name);
-    if (result == status::kSuccess) {
-        steps_.push_back(step);
-    }
-    return result;
+    return ChangeValue(root, path, name, nullptr);
 }
 
 Status RegistryChanges::DeleteTree(RegistryRoot root, const std::string& path) {

@@ -69,6 +69,10 @@ class RegistryChanges {
         KeySnapshot tree;       // TreeDeleted
     };
 
+    // Writes `*value`, or deletes the value when `value` is null.
+    platform::Status ChangeValue(platform::RegistryRoot root, const std::string& path,
+                                 const std::string& name, const StoredValue* value);
+
     std::vector<Step> steps_;
 };
 

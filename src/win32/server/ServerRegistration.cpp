@@ -87,15 +87,18 @@ HRESULT UnregisterTypeLibrary(const std::wstring& path) {
     return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_LIBNOTREGISTERED ? S_OK : hr;
 }
 
+// What both directions need: where the module is and its script.
+HRESULT PathAndScript(HMODULE module, std::wstring* path, std::string* script) {
+    const HRESULT hr = ModulePath(module, path);
+    return FAILED(hr) ? hr : RegistryScript(module, script);
+}
+
 }  // namespace
 
 HRESULT RegisterServer(HMODULE module) {
     std::wstring path;
     std::string script;
-    HRESULT hr = ModulePath(module, &path);
-    if (SUCCEEDED(hr)) {
-        hr = RegistryScript(module, &script);
-    }
+    HRESULT hr = PathAndScript(module, &path, &script);
     if (FAILED(hr)) {
         return hr;
     }
@@ -114,10 +117,7 @@ HRESULT RegisterServer(HMODULE module) {
 HRESULT UnregisterServer(HMODULE module) {
     std::wstring path;
     std::string script;
-    HRESULT hr = ModulePath(module, &path);
-    if (SUCCEEDED(hr)) {
-        hr = RegistryScript(module, &script);
-    }
+    const HRESULT hr = PathAndScript(module, &path, &script);
     if (FAILED(hr)) {
         return hr;
     }
