@@ -3,6 +3,7 @@
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <new>
@@ -10,6 +11,7 @@
 
 #include "util/CaughtExceptions.h"
 #include "win32/com/ComVariant.h"
+#include "win32/com/ModuleUsage.h"
 
 namespace win32 {
 
@@ -23,25 +25,15 @@ std::vector<ComEventSink*>& ConnectedSinks() {
     return sinks;
 }
 
-// Keeps the sink alive while it delivers: the host sink may unadvise it,
-// and the source then drops its reference.
-class Hold {
-  public:
-    explicit Hold(IUnknown* object) : object_(object) { object_->AddRef(); }
-    ~Hold() { object_->Release(); }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-  private:
-    IUnknown* object_;
-};
-
 }  // namespace
 
 ComEventSink::ComEventSink(const IID& diid, host::EventSink* target, const void* source)
-    : diid_(diid), target_(target), source_(source) {}
+    : diid_(diid), target_(target), source_(source) {
+    ModuleUsage::ObjectCreated();
+}
 
 ComEventSink::~ComEventSink() {
+    ModuleUsage::ObjectDestroyed();
     if (connected_) {
         std::vector<ComEventSink*>& sinks = ConnectedSinks();
         sinks.erase(std::remove(sinks.begin(), sinks.end(), this), sinks.end());
@@ -99,7 +91,9 @@ HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD
             params->cNamedArgs > params->cArgs) {
             return E_INVALIDARG;
         }
-        Hold hold(this);
+        // Alive while it delivers: the host sink may unadvise it, and the
+        // source then drops its reference.
+        Microsoft::WRL::ComPtr<ComEventSink> hold(this);
         host::EventSink* target = target_;
         if (!target) {
             return S_OK;  // unadvised: the event is no longer wanted

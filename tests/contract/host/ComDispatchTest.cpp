@@ -15,6 +15,7 @@
 #include "util/CaughtExceptions.h"
 #include "win32/com/ComDispatch.h"
 #include "win32/com/ComGuid.h"
+#include "win32/com/ModuleUsage.h"
 
 namespace {
 
@@ -79,9 +80,11 @@ TEST_F(ComDispatchAdapter, EveryReferenceTakenIsGivenBack) {
     } sink;
     std::uint32_t cookie = 0;
     ASSERT_EQ(hr::kOk, object->Advise(contract::kDIID_GadgetEvents, &sink, &cookie));
+    EXPECT_TRUE(win32::ModuleUsage::InUse());  // the sink object
     gadget->FireClick(0);
     ASSERT_EQ(hr::kOk, object->Unadvise(contract::kDIID_GadgetEvents, cookie));
     EXPECT_EQ(2, gadget->references());
+    EXPECT_FALSE(win32::ModuleUsage::InUse());  // gone with its connection
     object.reset();
     EXPECT_EQ(1, gadget->references());
 }

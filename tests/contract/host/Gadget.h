@@ -72,4 +72,8 @@ class GadgetHandle {
 std::unique_ptr<GadgetHandle> MakeGadget();
 std::string AdapterName();
 
+// The model gadget itself, for the programs that reach it through an
+// adapter (ModelGadget.cpp).
+std::unique_ptr<GadgetHandle> MakeModelGadget();
+
 }  // namespace contract

@@ -1,4 +1,5 @@
-// The gadget as a model host object (contract_dispatch_model).
+// The gadget as a model host object (contract_dispatch_model, and behind
+// the COM objects of contract_dispatch_exposed).
 #include <cstdio>
 
 #include "contract/host/Gadget.h"
@@ -151,10 +152,8 @@ class ModelGadgetHandle : public GadgetHandle {
 
 }  // namespace
 
-std::unique_ptr<GadgetHandle> MakeGadget() {
+std::unique_ptr<GadgetHandle> MakeModelGadget() {
     return std::unique_ptr<GadgetHandle>(new ModelGadgetHandle);
 }
-
-std::string AdapterName() { return "model"; }
 
 }  // namespace contract

@@ -12,17 +12,6 @@ namespace contract {
 
 namespace {
 
-// The add-in lives in Outlook's single-threaded apartment; so do the tests.
-class Apartment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    }
-    void TearDown() override { CoUninitialize(); }
-};
-
-::testing::Environment* const kApartment = ::testing::AddGlobalTestEnvironment(new Apartment);
-
 class ComGadgetHandle : public GadgetHandle {
   public:
     ComGadgetHandle() : gadget_(new ComGadget(L"gadget")) {}
