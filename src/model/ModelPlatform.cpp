@@ -13,6 +13,7 @@ ModelPlatform::ModelPlatform() {
     ports_.shell = &shell;
     ports_.ui = &ui;
     ports_.sleeper = &sleeper;
+    ports_.pictures = &pictures;
 }
 
 }  // namespace model

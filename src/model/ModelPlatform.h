@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/ModelDesktop.h"
+#include "model/ModelPictures.h"
 #include "model/ModelRegistry.h"
 #include "model/ModelResources.h"
 #include "model/ModelSystem.h"
@@ -35,6 +36,7 @@ class ModelPlatform {
     ModelShell shell;
     ModelSleeper sleeper{&desktop};  // sleeping moves the desktop's clock
     ModelUi ui;                      // knows the module's dialog templates
+    ModelPictures pictures;
 
   private:
     platform::Platform ports_;

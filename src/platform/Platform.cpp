@@ -36,5 +36,6 @@ Processes& processes() { return Require(g_installed.processes, "processes"); }
 Shell& shell() { return Require(g_installed.shell, "shell"); }
 Ui& ui() { return Require(g_installed.ui, "ui"); }
 Sleeper& sleeper() { return Require(g_installed.sleeper, "sleeper"); }
+Pictures& pictures() { return Require(g_installed.pictures, "pictures"); }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 // std::logic_error, which points straight at the missing installation.
 #pragma once
 
+#include "platform/Pictures.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Resources.h"
@@ -29,6 +30,7 @@ struct Platform {
     Shell* shell = nullptr;
     Ui* ui = nullptr;
     Sleeper* sleeper = nullptr;
+    Pictures* pictures = nullptr;
 };
 
 // Installs `ports` for the lifetime of this object and puts back whatever
@@ -57,5 +59,6 @@ Processes& processes();
 Shell& shell();
 Ui& ui();
 Sleeper& sleeper();
+Pictures& pictures();
 
 }  // namespace platform
