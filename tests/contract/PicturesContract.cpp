@@ -13,7 +13,7 @@ std::int32_t Number(const host::DispatchPtr& picture, const char* property) {
     return value;
 }
 
-TEST(PicturesContract, AModuleBitmapBecomesABitmapPictureOfItsOwn) {
+TEST(PicturesContract, AModuleBitmapBecomesABitmapPictureOfItsOwnOtherIdsNothing) {
     const host::DispatchPtr first = platform::pictures().LoadBitmapPicture(TANDREL_TEST_BITMAP);
     const host::DispatchPtr second = platform::pictures().LoadBitmapPicture(TANDREL_TEST_BITMAP);
     ASSERT_TRUE(first);
@@ -26,9 +26,7 @@ TEST(PicturesContract, AModuleBitmapBecomesABitmapPictureOfItsOwn) {
     // Each picture owns a bitmap of its own.
     EXPECT_NE(0, Number(first, "Handle"));
     EXPECT_NE(Number(first, "Handle"), Number(second, "Handle"));
-}
-
-TEST(PicturesContract, ABitmapTheModuleLacksGivesNoPicture) {
+    // None for a bitmap the module lacks.
     EXPECT_FALSE(platform::pictures().LoadBitmapPicture(TANDREL_TEST_BITMAP + 1));
     EXPECT_FALSE(platform::pictures().LoadBitmapPicture(0));
 }

@@ -3,21 +3,17 @@
 // what reached Office (the call log) and Skype (its commands).
 #pragma once
 
+#include <sstream>
 #include <string>
-#include <vector>
-
-#include <boost/shared_ptr.hpp>
 
 #include "SkypeFixture.h"
 #include "commandbars/Button.h"
 #include "model/office/ModelCommandBars.h"
-#include "office/CommandBars.h"
 #include "office/OfficeIds.h"
 
 namespace commandbars_test {
 
-// A kind whose click action counts, in `clicks` and in `*alsoCounted`
-// (which outlives the button) when set.
+// A kind whose click action counts, also in `*alsoCounted` when set.
 class CountingButton : public CButton {
   public:
     int clicks = 0;
@@ -32,21 +28,30 @@ class CountingButton : public CButton {
 
 class ButtonFixture : public skype_test::SkypeFixture {
   protected:
-    ButtonFixture();
-
-    // The controls of the add-in's bar.
-    office::CommandBarControls Controls() const;
-    // The model button behind a loaded button.
-    static model::ModelCommandBarButtonPtr ModelButton(const CButton& button);
-    // The calls recorded since the last Forget(), as "<Kind> <member> <args...>".
-    std::vector<std::string> Calls() const;
+    office::CommandBarControls Controls() const {
+        return office::CommandBarControls(bar->controls());
+    }
+    static model::ModelCommandBarButtonPtr ModelButton(const CButton& button) {
+        return boost::dynamic_pointer_cast<model::ModelCommandBarButton>(
+            button.GetControl().object());
+    }
+    // The calls recorded since the last Forget(), "<Kind> <member> <args...>"
+    // joined by "; ", puts without "Put ".
+    std::string Calls() const {
+        std::ostringstream calls;
+        for (const model::CallRecord& record : log.records()) {
+            if (calls.tellp() > 0) calls << "; ";
+            if (record.kind != model::CallRecord::Kind::Put) calls << KindName(record.kind) << " ";
+            calls << record.member;
+            for (const host::Variant& arg : record.args) calls << " " << arg.Describe();
+        }
+        return calls.str();
+    }
     void Forget() { log.Clear(); }
-    // The shared client, for the Skype kinds (the fixture owns it).
-    boost::shared_ptr<CSkype> SharedSkype();
 
     model::CallLog log;
-    model::ModelCommandBarsPtr bars;
-    model::ModelCommandBarPtr bar;
+    model::ModelCommandBarsPtr bars = model::ModelCommandBars::Create(&log);
+    model::ModelCommandBarPtr bar = bars->AddBar(L"tandrel", office::bar_position::kTop);
 };
 
 }  // namespace commandbars_test

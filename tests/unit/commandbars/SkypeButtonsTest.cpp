@@ -6,53 +6,45 @@
 
 #include "ButtonFixture.h"
 #include "commandbars/SkypeButtons.h"
-#include "office/CommandBarComboBox.h"
 
 namespace {
 
-using host::Variant;
 using Strings = std::vector<std::string>;
+using SkypePtr = boost::shared_ptr<CSkype>;
 
-enum class Kind { Call, Chat, SkypeOut };
+template <typename Kind>
+CSkypeTargetButton* Make(const SkypePtr& skype) {
+    return new Kind(skype);
+}
 
-class SkypeButtons : public commandbars_test::ButtonFixture {
-  protected:
-    std::unique_ptr<CSkypeTargetButton> Make(Kind kind) {
-        switch (kind) {
-            case Kind::Call:
-                return std::unique_ptr<CSkypeTargetButton>(new CSkypeButton(SharedSkype()));
-            case Kind::Chat:
-                return std::unique_ptr<CSkypeTargetButton>(new CSkypeIMButton(SharedSkype()));
-            case Kind::SkypeOut:
-                return std::unique_ptr<CSkypeTargetButton>(new CSkypeOutButton(SharedSkype()));
-        }
-        return nullptr;
-    }
-};
+class SkypeButtons : public commandbars_test::ButtonFixture {};
 
 TEST_F(SkypeButtons, AClickActsOnTheComboTextCutBeforeItsRemarkOrOnTheTagAsItIs) {
     const struct {
-        Kind kind;
+        CSkypeTargetButton* (*make)(const SkypePtr&);
         bool combo;
         const wchar_t* text;  // the combo's text, or the tag
         Strings commands;
     } cases[] = {
-        {Kind::Call, true, L"echo123 (Online)", {"CALL echo123"}},
-        {Kind::Call, true, L"echo123", {"CALL echo123"}},
-        {Kind::Call, true, L"bob(Bob)", {"CALL bo"}},
-        {Kind::Call, true, L"(Online)", {"CALL (Online)"}},
-        {Kind::Chat, true, L"alice.wonder (Away) (x)", {"OPEN IM alice.wonder (Away)"}},
-        {Kind::SkypeOut, true, L"Mobile: +44 555 123 (Jane Doe)", {"FOCUS", "CALL +44555123"}},
-        {Kind::SkypeOut, true, L"+44 20 7946 0018", {"FOCUS", "CALL +442079460018"}},
-        {Kind::Call, false, L"alice (x)", {"CALL alice (x)"}},
-        {Kind::Chat, false, L"bob(Bob)", {"OPEN IM bob(Bob)"}},
+        {Make<CSkypeButton>, true, L"echo123 (Online)", {"CALL echo123"}},
+        {Make<CSkypeButton>, true, L"echo123", {"CALL echo123"}},
+        {Make<CSkypeButton>, true, L"bob(Bob)", {"CALL bo"}},
+        {Make<CSkypeButton>, true, L"(Online)", {"CALL (Online)"}},
+        {Make<CSkypeIMButton>, true, L"alice.wonder (Away) (x)", {"OPEN IM alice.wonder (Away)"}},
+        {Make<CSkypeOutButton>, true, L"Mobile: +44 555 123 (Jane)", {"FOCUS", "CALL +44555123"}},
+        {Make<CSkypeOutButton>, true, L"+44 20 7946 0018", {"FOCUS", "CALL +442079460018"}},
+        {Make<CSkypeButton>, false, L"alice (x)", {"CALL alice (x)"}},
+        {Make<CSkypeIMButton>, false, L"bob(Bob)", {"OPEN IM bob(Bob)"}},
     };
+    Attach();
+    const SkypePtr shared(client.get(), [](CSkype*) {});  // the fixture owns it
     for (const auto& c : cases) {
-        const model::ModelCommandBarComboBoxPtr combo =
-            boost::static_pointer_cast<model::ModelCommandBarComboBox>(
-                Controls().Add(office::control_type::kComboBox, Variant::Missing(), true).object());
-        std::unique_ptr<CSkypeTargetButton> button = Make(c.kind);
-        button->Load(Controls(), Variant::Missing());
+        const auto combo = boost::static_pointer_cast<model::ModelCommandBarComboBox>(
+            Controls()
+                .Add(office::control_type::kComboBox, host::Variant::Missing(), true)
+                .object());
+        std::unique_ptr<CSkypeTargetButton> button(c.make(shared));
+        button->Load(Controls(), host::Variant::Missing());
         if (c.combo) {
             button->SetCombo(office::CommandBarComboBox(combo));
             combo->TypeText(c.text);
@@ -61,7 +53,7 @@ TEST_F(SkypeButtons, AClickActsOnTheComboTextCutBeforeItsRemarkOrOnTheTagAsItIs)
         }
         skype.ClearReceived();
         ModelButton(*button)->Click();
-        EXPECT_EQ(c.commands, Commands()) << static_cast<int>(c.kind) << " " << c.combo;
+        EXPECT_EQ(c.commands, Commands()) << c.combo << " " << c.commands.back();
     }
 }
 
