@@ -15,6 +15,7 @@ ModelPlatform::ModelPlatform() {
     ports_.sleeper = &sleeper;
     ports_.internet = &internet;
     ports_.htmlHelp = &htmlHelp;
+    ports_.pictures = &pictures;
 }
 
 }  // namespace model

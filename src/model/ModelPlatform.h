@@ -5,6 +5,7 @@
 #include "model/ModelDesktop.h"
 #include "model/ModelHtmlHelp.h"
 #include "model/ModelInternet.h"
+#include "model/ModelPictures.h"
 #include "model/ModelRegistry.h"
 #include "model/ModelResources.h"
 #include "model/ModelSystem.h"
@@ -39,6 +40,7 @@ class ModelPlatform {
     ModelUi ui;                      // knows the module's dialog templates
     ModelInternet internet;
     ModelHtmlHelp htmlHelp;
+    ModelPictures pictures;
 
   private:
     platform::Platform ports_;

@@ -9,6 +9,7 @@
 
 #include "platform/HtmlHelp.h"
 #include "platform/Internet.h"
+#include "platform/Pictures.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Resources.h"
@@ -33,6 +34,7 @@ struct Platform {
     Sleeper* sleeper = nullptr;
     Internet* internet = nullptr;
     HtmlHelp* htmlHelp = nullptr;
+    Pictures* pictures = nullptr;
 };
 
 // Installs `ports` for the lifetime of this object and puts back whatever
@@ -63,5 +65,6 @@ Ui& ui();
 Sleeper& sleeper();
 Internet& internet();
 HtmlHelp& htmlHelp();
+Pictures& pictures();
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "contract/ContractEnvironment.h"
+#include "contract/TestBitmap.h"
 #include "model/ModelPlatform.h"
 
 namespace contract {
@@ -13,6 +14,8 @@ model::ModelPlatform& Model() {
     static const bool started = [] {
         instance.processes.Start("explorer.exe");
         instance.processes.Start(kOwnImage);
+        // The module carries the test bitmap, as the Windows program does.
+        instance.pictures.AddBitmap(TANDREL_TEST_BITMAP);
         return true;
     }();
     (void)started;

@@ -143,6 +143,9 @@ class ModelGadgetHandle : public GadgetHandle {
         gadget_->FireEvent(kDIID_GadgetEvents, kDispChange,
                            {Variant::Bstr(name), Variant::I4(count)});
     }
+    host::HResult FireRaw(host::DispId dispid, const host::DispParams& params) override {
+        return gadget_->FireEventAsGiven(kDIID_GadgetEvents, dispid, params);
+    }
     std::size_t SinkCount() override { return gadget_->SinkCount(kDIID_GadgetEvents); }
     void RefuseUnadvise() override { gadget_->FailNextUnadvise(kDIID_GadgetEvents, hr::kFail); }
 
