@@ -24,6 +24,9 @@ class ExposedGadgetHandle : public GadgetHandle {
     void FireChange(const std::wstring& name, std::int32_t count) override {
         model_->FireChange(name, count);
     }
+    host::HResult FireRaw(host::DispId dispid, const host::DispParams& params) override {
+        return model_->FireRaw(dispid, params);
+    }
     std::size_t SinkCount() override { return model_->SinkCount(); }
     void RefuseUnadvise() override { model_->RefuseUnadvise(); }
 
