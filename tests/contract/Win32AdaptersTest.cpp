@@ -1,11 +1,12 @@
-// What only the win32 adapters have: the compiled bitmaps, and where the
-// HTML Help control is loaded from.
+// What only the win32 adapters have: the compiled bitmaps, where the HTML
+// Help control is loaded from, and how long the hidden windows' class lives.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "resources/BitmapIds.h"
 #include "win32/Win32HtmlHelp.h"
+#include "win32/Win32Windowing.h"
 
 namespace {
 
@@ -42,6 +43,45 @@ TEST(Win32HtmlHelpAdapter, TheControlComesFromItsRegistrationOrElseTheSystemFold
     EXPECT_EQ(platform::kNoWindow, unregistered.Call(platform::kNoWindow, missing, 0, 0));
     EXPECT_EQ(win32::Win32HtmlHelp::SystemControlPath(), unregistered.LoadedFrom());
     EXPECT_NE(nullptr, GetModuleHandleA(unregistered.LoadedFrom().c_str()));
+}
+
+bool ClassRegistered(HINSTANCE module) {
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    return GetClassInfoExA(module, win32::kHiddenWindowClassName, &info) != FALSE;
+}
+
+struct CreateCounter : platform::WindowHandler {
+    void OnCreate(platform::WindowHandle) override { ++created; }
+    int created = 0;
+};
+
+TEST(Win32WindowingAdapter, TheWindowClassLivesNoLongerThanItsWindows) {
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    win32::Win32Windowing windowing(module);
+    CreateCounter handler;
+    const platform::WindowHandle first = windowing.CreateHiddenWindow("first", &handler);
+    const platform::WindowHandle second = windowing.CreateHiddenWindow("second", &handler);
+    ASSERT_NE(platform::kNoWindow, first);
+    ASSERT_NE(platform::kNoWindow, second);
+    EXPECT_TRUE(windowing.DestroyWindow(first));
+    EXPECT_TRUE(ClassRegistered(module));
+    EXPECT_TRUE(windowing.DestroyWindow(second));
+    EXPECT_FALSE(ClassRegistered(module));
+
+    // A class of that name with another procedure, as a module loaded here
+    // before might have left it, is replaced rather than used.
+    WNDCLASSEXA stale = {};
+    stale.cbSize = sizeof stale;
+    stale.lpfnWndProc = DefWindowProcA;
+    stale.hInstance = module;
+    stale.lpszClassName = win32::kHiddenWindowClassName;
+    ASSERT_NE(0, RegisterClassExA(&stale));
+    const platform::WindowHandle third = windowing.CreateHiddenWindow("third", &handler);
+    ASSERT_NE(platform::kNoWindow, third);
+    EXPECT_EQ(3, handler.created);
+    EXPECT_TRUE(windowing.DestroyWindow(third));
+    EXPECT_FALSE(ClassRegistered(module));
 }
 
 }  // namespace

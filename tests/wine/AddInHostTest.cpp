@@ -1,34 +1,28 @@
 // The shipped tandrel.dll as Windows meets it, under Wine: regsvr32 writes
 // exactly the registry script's keys for the current user and registers
-// the type library, regsvr32 /u takes both away and leaves other keys; and,
-// as Outlook does, a host creates "tandrel.Connect" by ProgID and drives it
-// through IDTExtensibility2 with a model Application presented as a real
-// COM object, then lets the DLL unload. (Grows into the end-to-end test
-// once the add-in object does its work.)
-//
-// Wine's COM never reads HKEY_CURRENT_USER\Software\Classes, which Windows
-// merges into HKEY_CLASSES_ROOT: the host copies our keys to
-// HKEY_LOCAL_MACHINE\Software\Classes for the length of the test. The DLL
-// itself registers per user only, as it must.
+// the type library, regsvr32 /u takes both away and leaves other keys; and
+// OutlookHost.exe finds the add-in through Outlook's add-in key, loads it by
+// ProgID, drives it with a model Outlook presented as real COM objects,
+// turns it off and on again as the COM Add-ins dialog does, and lets the DLL
+// unload each time. (Grows into the end-to-end test once the add-in object
+// does its work.) COM finds the class through a copy of our keys under
+// HKEY_LOCAL_MACHINE (MachineClasses.h).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
-#include <wrl/client.h>
 
 #include <map>
 #include <string>
 
+#include "HelperPrograms.h"
+#include "MachineClasses.h"
+#include "OutlookAddins.h"
 #include "addin/ServerIds.h"
-#include "model/host/ModelObject.h"
 #include "win32/com/ComGuid.h"
-#include "win32/com/ExposedDispatch.h"
-#include "win32/server/Extensibility2.h"
 
 namespace {
-
-using Microsoft::WRL::ComPtr;
 
 const wchar_t kClasses[] = L"Software\\Classes";
 const wchar_t kOurClass[] = L"CLSID\\{9DFDD554-1E02-4AE1-A658-7A680CB6F14B}";
@@ -46,20 +40,7 @@ std::wstring DllPath() {
 
 // regsvr32's exit code (0: done).
 DWORD RunRegsvr32(const std::wstring& options) {
-    std::wstring command = L"regsvr32.exe /s " + options + L" \"" + DllPath() + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return GetLastError();
-    }
-    WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return wine_test::RunProgram(L"regsvr32.exe /s " + options + L" \"" + DllPath() + L"\"", 30000);
 }
 
 // Every value below root\path, as "relative\key|name=data" (keys without
@@ -114,6 +95,10 @@ bool KeyExists(HKEY root, const std::wstring& path) {
     return true;
 }
 
+std::wstring AddinKey(const wchar_t* progId) {
+    return std::wstring(outlook_host::kAddinsKey) + L"\\" + progId;
+}
+
 class AddInHost : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -121,11 +106,21 @@ class AddInHost : public ::testing::Test {
         RunRegsvr32(L"/u");  // whatever an earlier run left
     }
     void TearDown() override {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kClasses) + L"\\" + kProgId).c_str());
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kClasses) + L"\\" + kOurClass).c_str());
+        wine_test::RemoveOurClassesFromMachine();
         RegDeleteTreeW(HKEY_CURRENT_USER, kForeign);
+        RegDeleteTreeW(HKEY_CURRENT_USER, outlook_host::kAddinsKey);
         RunRegsvr32(L"/u");
         CoUninitialize();
+    }
+
+    // Registered as regsvr32 does it, and found by COM.
+    void Register() {
+        ASSERT_EQ(0u, RunRegsvr32(L""));
+        ASSERT_TRUE(wine_test::CopyOurClassesToMachine());
+    }
+    void SetLoadBehavior(const wchar_t* progId, DWORD type, const void* data, DWORD size) {
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, AddinKey(progId).c_str(),
+                                                 L"LoadBehavior", type, data, size));
     }
 };
 
@@ -167,51 +162,67 @@ TEST_F(AddInHost, Regsvr32WritesExactlyTheScriptsKeysAndTakesThemAway) {
     SysFreeString(found);
 }
 
-TEST_F(AddInHost, AHostCreatesTheAddInByProgIdDrivesItAndLetsTheDllGo) {
-    ASSERT_EQ(0u, RunRegsvr32(L""));
-    for (const std::wstring& key : {std::wstring(kProgId), std::wstring(kOurClass)}) {
-        const std::wstring path = std::wstring(kClasses) + L"\\" + key;
-        HKEY from = nullptr, to = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &from));
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                                                 KEY_ALL_ACCESS, nullptr, &to, nullptr));
-        EXPECT_EQ(ERROR_SUCCESS, RegCopyTreeW(from, nullptr, to));
-        RegCloseKey(from);
-        RegCloseKey(to);
+TEST_F(AddInHost, OutlookLoadsTheAddInsItsKeySetsToLoadAtStartUpAndNoOthers) {
+    ASSERT_NO_FATAL_FAILURE(Register());
+    // Every name but the last is a ProgID of our class, so loading any of
+    // them would show; the last has no class at all.
+    const struct {
+        const wchar_t* progId;
+        DWORD type;
+        DWORD number;  // for REG_DWORD
+    } keys[] = {
+        {L"tandrel.Connect", REG_DWORD, 3},     {L"Tandrel.TurnedOff", REG_DWORD, 2},
+        {L"Tandrel.Connected", REG_DWORD, 1},   {L"Tandrel.NotLoaded", REG_DWORD, 0},
+        {L"Tandrel.OnDemand", REG_DWORD, 9},    {L"Tandrel.FirstTimeThenOnDemand", REG_DWORD, 16},
+        {L"Tandrel.AsText", REG_SZ, 0},         {L"Tandrel.NoLoadBehavior", REG_NONE, 0},
+        {L"Tandrel.NoSuchClass", REG_DWORD, 3},
+    };
+    const std::wstring clsid = L"{9DFDD554-1E02-4AE1-A658-7A680CB6F14B}";
+    for (const auto& key : keys) {
+        const std::wstring progId = key.progId;
+        if (progId != L"tandrel.Connect" && progId != L"Tandrel.NoSuchClass") {
+            ASSERT_EQ(
+                ERROR_SUCCESS,
+                RegSetKeyValueW(HKEY_LOCAL_MACHINE,
+                                (std::wstring(kClasses) + L"\\" + progId + L"\\CLSID").c_str(),
+                                nullptr, REG_SZ, clsid.c_str(),
+                                static_cast<DWORD>((clsid.size() + 1) * sizeof(wchar_t))));
+        }
+        if (key.type == REG_DWORD) {
+            SetLoadBehavior(key.progId, REG_DWORD, &key.number, sizeof key.number);
+        } else if (key.type == REG_SZ) {
+            SetLoadBehavior(key.progId, REG_SZ, L"3", 2 * sizeof(wchar_t));
+        } else {
+            ASSERT_EQ(ERROR_SUCCESS,
+                      RegSetKeyValueW(HKEY_CURRENT_USER, AddinKey(key.progId).c_str(),
+                                      L"FriendlyName", REG_SZ, L"x", 2 * sizeof(wchar_t)));
+        }
     }
 
-    CLSID clsid = {};
-    ASSERT_EQ(S_OK, CLSIDFromProgID(kProgId, &clsid));
-    EXPECT_TRUE(IsEqualCLSID(win32::ToNativeGuid(addin::kCLSID_Connect), clsid));
-    model::ModelObjectPtr application(new model::ModelObject("Application", nullptr));
-    model::ModelObjectPtr instance(new model::ModelObject("COMAddIn", nullptr));
-    {
-        ComPtr<IDispatch> outlook, addInInstance;
-        ASSERT_EQ(S_OK, win32::ExposedDispatch::Expose(application, outlook.GetAddressOf()));
-        ASSERT_EQ(S_OK, win32::ExposedDispatch::Expose(instance, addInInstance.GetAddressOf()));
-        ComPtr<IDTExtensibility2> connect;
-        ASSERT_EQ(S_OK, CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER,
-                                         win32::kIID_IDTExtensibility2,
-                                         reinterpret_cast<void**>(connect.GetAddressOf())));
-        SAFEARRAY* custom = nullptr;
-        EXPECT_EQ(S_OK, connect->OnConnection(outlook.Get(), ext_cm_Startup, addInInstance.Get(),
-                                              &custom));
-        EXPECT_EQ(S_OK, connect->OnStartupComplete(&custom));
-        EXPECT_EQ(S_OK, connect->OnBeginShutdown(&custom));
-        EXPECT_EQ(S_OK, connect->OnDisconnection(ext_dm_HostShutdown, &custom));
-        HMODULE loaded = GetModuleHandleW(L"tandrel.dll");
-        ASSERT_TRUE(loaded);
-        typedef HRESULT(STDAPICALLTYPE * CanUnloadNow)();
-        CanUnloadNow canUnload = reinterpret_cast<CanUnloadNow>(
-            reinterpret_cast<void*>(GetProcAddress(loaded, "DllCanUnloadNow")));
-        ASSERT_TRUE(canUnload);
-        EXPECT_EQ(S_FALSE, canUnload());
-        connect.Reset();
-        EXPECT_EQ(S_OK, canUnload());
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("start\n"
+                                            "expect-connected tandrel.Connect\n"
+                                            "shutdown\n"
+                                            "expect-unloaded tandrel.Connect\n"));
+    for (const auto& key : keys) {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kClasses) + L"\\" + key.progId).c_str());
     }
-    CoFreeUnusedLibrariesEx(0, 0);
-    EXPECT_FALSE(GetModuleHandleW(L"tandrel.dll"));
+}
+
+TEST_F(AddInHost, TurnedOffAndOnAgainTheDllUnloadsCleanlyAndComesBack) {
+    ASSERT_NO_FATAL_FAILURE(Register());
+    const DWORD atStartup = 3;
+    SetLoadBehavior(L"tandrel.Connect", REG_DWORD, &atStartup, sizeof atStartup);
+    // Outlook's COM Add-ins dialog unchecks the add-in and checks it again;
+    // Outlook frees the DLL in between.
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("start\n"
+                                            "expect-connected tandrel.Connect\n"
+                                            "disconnect tandrel.Connect\n"
+                                            "expect-connected\n"
+                                            "expect-unloaded tandrel.Connect\n"
+                                            "connect tandrel.Connect\n"
+                                            "expect-connected tandrel.Connect\n"
+                                            "shutdown\n"
+                                            "expect-unloaded tandrel.Connect\n"));
 }
 
 }  // namespace

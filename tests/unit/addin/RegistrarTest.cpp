@@ -1,13 +1,17 @@
 // The registrar on the model registry: the server's own script registered,
-// re-registered over stale keys and unregistered beside foreign keys; runs
-// the registry refuses taken back; the script syntax the registrar reads.
+// re-registered over stale keys and unregistered beside foreign keys; the
+// same keys as the package writes; runs the registry refuses taken back; the
+// script syntax the registrar reads.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "addin/Registrar.h"
 #include "addin/ServerKeys.h"
+#include "model/ModelRegistry.h"
 #include "support/ModelFixture.h"
 
 namespace {
@@ -56,11 +60,49 @@ constexpr char kRegistered[] = R"(REGEDIT4
 @="tandrel.Connect"
 )";
 
-std::string ServerScript() {
-    std::ifstream file(TANDREL_RGS_PATH, std::ios::binary);
+std::string ReadFile(const char* path) {
+    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+std::string ServerScript() { return ReadFile(TANDREL_RGS_PATH); }
+
+// The package's rows (the generator's flat list: one "HKCU\path|name|type|
+// value" line per value, type KEY for a key without any) written into
+// `registry`, with %MODULE% standing for `module`.
+void WriteListedKeys(const std::string& list, const std::string& module,
+                     model::ModelRegistry* registry) {
+    std::istringstream lines(list);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields(1);
+        for (char c : line) {
+            if (c == '|') {
+                fields.emplace_back();
+            } else {
+                fields.back() += c;
+            }
+        }
+        ASSERT_EQ(4u, fields.size()) << line;
+        ASSERT_EQ(0u, fields[0].rfind("HKCU\\", 0)) << line;
+        const std::string path = fields[0].substr(5);
+        const std::string& type = fields[2];
+        std::string value = fields[3];
+        if (type == "KEY") {
+            platform::RegistryKeyHandle key = 0;
+            ASSERT_EQ(platform::status::kSuccess,
+                      registry->CreateKey(kUser, path, platform::access::kWrite, &key));
+            registry->CloseKey(key);
+        } else if (type == "REG_DWORD") {
+            registry->SetDword(kUser, path, fields[1], std::stoul(value));
+        } else {
+            ASSERT_EQ("REG_SZ", type) << line;
+            const std::size_t at = value.find("%MODULE%");
+            if (at != std::string::npos) value.replace(at, 8, module);
+            registry->SetString(kUser, path, fields[1], value);
+        }
+    }
 }
 
 class ServerKeys : public testing_support::ModelFixture {
@@ -85,6 +127,17 @@ TEST_F(ServerKeys, RegisteringWritesExactlyTheScriptsKeys) {
     EXPECT_EQ(hr::kOk, Register());
     EXPECT_EQ(kRegistered, Tree());
     EXPECT_EQ(0u, model.registry.OpenHandleCount());
+}
+
+TEST_F(ServerKeys, TheRegistrarWritesWhatThePackageWritesAndNothingElse) {
+    const std::string list = ReadFile(TANDREL_REGISTRY_LIST_PATH);
+    ASSERT_FALSE(list.empty()) << TANDREL_REGISTRY_LIST_PATH;
+    const std::wstring module = L"C:\\Users\\O'Brien\\AppData\\Local\\Tandrel\\tandrel.dll";
+    model::ModelRegistry packaged;
+    ASSERT_NO_FATAL_FAILURE(WriteListedKeys(list, model.text.ToAnsi(module), &packaged));
+    ASSERT_EQ(hr::kOk, Register(module));
+    // The whole trees compared: every key and value of each is in the other.
+    EXPECT_EQ(packaged.SaveText(), Tree());
 }
 
 TEST_F(ServerKeys, ReRegisteringOverStaleKeysLeavesOnlyTheScriptsKeys) {
