@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include <boost/shared_ptr.hpp>
+
 #include "host/HResult.h"
 #include "host/Variant.h"
 
@@ -19,10 +21,37 @@ struct DispParams {
     std::vector<DispId> namedArgs;  // rgdispidNamedArgs (one per leading named argument)
 };
 
+class EventSink;
+class HandlerCaller;
+
+// What a source's adapter keeps instead of the sink itself: the sink clears
+// it when it is destroyed, so a host that still holds the connection (a
+// control whose button object is gone) can never reach a dead sink.
+struct SinkLink {
+    EventSink* sink;
+};
+typedef boost::shared_ptr<SinkLink> SinkLinkPtr;
+
 class EventSink {
   public:
-    virtual ~EventSink() = default;
+    EventSink();
+    // A copy is another sink: it gets a link of its own.
+    EventSink(const EventSink&);
+    EventSink& operator=(const EventSink&) { return *this; }
+    virtual ~EventSink();
+
     virtual HResult Invoke(DispId dispid, DispParams& params, Variant* result) = 0;
+
+    // What the win32 adapter calls: the event, with the handlers of a sink
+    // table reached through `caller` (DispCallFunc there). Sinks without a
+    // table just take the event.
+    virtual HResult Deliver(DispId dispid, DispParams& params, Variant* result,
+                            const HandlerCaller& caller);
+
+    const SinkLinkPtr& link() const { return link_; }
+
+  private:
+    SinkLinkPtr link_;
 };
 
 }  // namespace host

@@ -1,36 +1,40 @@
-// The model's description of the module's dialog templates: the same
-// controls, identifiers, kinds, texts and initial states as tandrel.rc.
+// The model's copy of the module's dialog templates, built from the same
+// description as tandrel.rc (resources/dialogs.inc).
 #include "model/ModelUi.h"
-#include "resources/DialogIds.h"
-#include "resources/DialogTexts.h"
+#include "resources/DialogTemplates.h"
 
 namespace model {
 
-namespace {
-
-DialogTemplate CountryDialog() {
-    using Kind = ControlTemplate::Kind;
-    DialogTemplate dialog;
-    dialog.title = TANDREL_COUNTRY_TITLE;
-    dialog.width = 279;
-    dialog.height = 139;
-    dialog.controls = {
-        {TANDREL_IDC_NONE, Kind::Group, TANDREL_COUNTRY_GROUP, true},
-        {TANDREL_IDC_NONE, Kind::Static, TANDREL_COUNTRY_EXPLANATION, true},
-        {TANDREL_IDC_NONE, Kind::Static, TANDREL_COUNTRY_PROMPT, true},
-        {ids::kCountryList, Kind::SortedDropDownList, "", true},
-        {ids::kCountryAlwaysUse, Kind::CheckBox, "", false},
-        {ids::kCountryAlwaysUseLabel, Kind::Static, TANDREL_COUNTRY_ALWAYS_USE_LABEL, false},
-        {ids::kOkButton, Kind::DefaultButton, TANDREL_COUNTRY_OK, false},
-        {ids::kCancelButton, Kind::Button, TANDREL_COUNTRY_CANCEL, true},
-    };
-    return dialog;
-}
-
-}  // namespace
-
 void RegisterModuleDialogTemplates(ModelUi* ui) {
-    ui->RegisterTemplate(ids::kCountryDialog, CountryDialog());
+    using Row = ids::TemplateRow::Row;
+    int dialogId = 0;
+    DialogTemplate dialog;
+    for (const ids::TemplateRow& row : ids::kTemplateRows) {
+        switch (row.row) {
+            case Row::Dialog:
+                dialogId = row.id;
+                dialog = DialogTemplate();
+                dialog.title = row.text;
+                dialog.width = row.width;
+                dialog.height = row.height;
+                dialog.centred = row.style == ids::DialogStyle::CentredModal;
+                break;
+            case Row::Control: {
+                ControlTemplate control{row.id, row.kind, row.text,
+                                        row.state == ids::ControlState::Enabled};
+                control.x = row.x;
+                control.y = row.y;
+                control.width = row.width;
+                control.height = row.height;
+                control.bitmap = row.bitmap;
+                dialog.controls.push_back(control);
+                break;
+            }
+            case Row::End:
+                ui->RegisterTemplate(dialogId, dialog);
+                break;
+        }
+    }
 }
 
 }  // namespace model

@@ -13,6 +13,9 @@ ModelPlatform::ModelPlatform() {
     ports_.shell = &shell;
     ports_.ui = &ui;
     ports_.sleeper = &sleeper;
+    ports_.internet = &internet;
+    ports_.htmlHelp = &htmlHelp;
+    ports_.pictures = &pictures;
 }
 
 }  // namespace model

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "model/ModelDesktop.h"
+#include "model/ModelHtmlHelp.h"
+#include "model/ModelInternet.h"
+#include "model/ModelPictures.h"
 #include "model/ModelRegistry.h"
 #include "model/ModelResources.h"
 #include "model/ModelSystem.h"
@@ -35,6 +38,9 @@ class ModelPlatform {
     ModelShell shell;
     ModelSleeper sleeper{&desktop};  // sleeping moves the desktop's clock
     ModelUi ui;                      // knows the module's dialog templates
+    ModelInternet internet;
+    ModelHtmlHelp htmlHelp;
+    ModelPictures pictures;
 
   private:
     platform::Platform ports_;

@@ -112,6 +112,55 @@ ModelRegistry::Node* ModelRegistry::Resolve(platform::RegistryKeyHandle key, std
     return node;
 }
 
+namespace {
+
+constexpr std::uint32_t kChangeRights =
+    platform::access::kSetValue | platform::access::kCreateSubKey;
+
+bool SameName(const std::string& a, const std::string& b) {
+    return !NoCaseLess()(a, b) && !NoCaseLess()(b, a);
+}
+
+// Whether `prefix` is `path` or one of its ancestors.
+bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::string>& path) {
+    return prefix.size() <= path.size() &&
+           std::equal(prefix.begin(), prefix.end(), path.begin(), SameName);
+}
+
+}  // namespace
+
+void ModelRegistry::DenyWrites(platform::RegistryRoot root, const std::string& path) {
+    denied_.push_back(DeniedKey{root, SplitRegistryPath(path)});
+}
+
+bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::string& path,
+                                bool withSubtree) const {
+    return !denied_.empty() && WriteDenied(root, SplitRegistryPath(path), withSubtree);
+}
+
+bool ModelRegistry::Exists(platform::RegistryRoot root,
+                           const std::vector<std::string>& path) const {
+    const Node* node = roots_[RootIndex(root)].get();
+    for (const std::string& name : path) {
+        const auto it = node->children.find(name);
+        if (it == node->children.end()) return false;
+        node = it->second.get();
+    }
+    return true;
+}
+
+bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
+                                bool withSubtree) const {
+    for (const DeniedKey& denied : denied_) {
+        if (denied.root == root &&
+            (IsPrefix(denied.path, path) ||
+             (withSubtree && IsPrefix(path, denied.path) && Exists(root, denied.path)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 platform::Status ModelRegistry::OpenKey(platform::RegistryRoot root, const std::string& path,
                                         std::uint32_t access, platform::RegistryKeyHandle* key) {
     if (key == nullptr) {
@@ -122,6 +171,9 @@ platform::Status ModelRegistry::OpenKey(platform::RegistryRoot root, const std::
     if (!node) {
         return platform::status::kFileNotFound;
     }
+    if ((access & kChangeRights) != 0 && WriteDenied(root, path, false)) {
+        return platform::status::kAccessDenied;
+    }
     *key = NewHandle(node, access);
     return platform::status::kSuccess;
 }
@@ -130,6 +182,10 @@ platform::Status ModelRegistry::CreateKey(platform::RegistryRoot root, const std
                                           std::uint32_t access, platform::RegistryKeyHandle* key) {
     if (key == nullptr) {
         return platform::status::kInvalidParameter;
+    }
+    *key = 0;
+    if (((access & kChangeRights) != 0 || !Find(root, path)) && WriteDenied(root, path, false)) {
+        return platform::status::kAccessDenied;
     }
     *key = NewHandle(FindOrCreate(root, path), access);
     return platform::status::kSuccess;
@@ -206,6 +262,22 @@ platform::Status ModelRegistry::EnumKey(platform::RegistryKeyHandle key, std::ui
     return platform::status::kSuccess;
 }
 
+platform::Status ModelRegistry::EnumValue(platform::RegistryKeyHandle key, std::uint32_t index,
+                                          std::string* name) {
+    platform::Status status;
+    Node* node = Resolve(key, platform::access::kQueryValue, &status);
+    if (node == nullptr) {
+        return status;
+    }
+    if (index >= node->values.size()) {
+        return platform::status::kNoMoreItems;
+    }
+    auto it = node->values.begin();
+    std::advance(it, index);
+    *name = it->first;
+    return platform::status::kSuccess;
+}
+
 platform::Status ModelRegistry::DeleteValue(platform::RegistryKeyHandle key,
                                             const std::string& name) {
     platform::Status status;
@@ -223,6 +295,9 @@ platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const st
     std::vector<std::string> names = SplitRegistryPath(path);
     if (names.empty()) {
         return platform::status::kAccessDenied;  // a root cannot be deleted
+    }
+    if (WriteDenied(root, names, true)) {
+        return platform::status::kAccessDenied;
     }
     const std::string last = names.back();
     names.pop_back();

@@ -36,6 +36,8 @@ class ModelRegistry : public platform::Registry {
                               std::uint32_t size) override;
     platform::Status EnumKey(platform::RegistryKeyHandle key, std::uint32_t index,
                              std::string* name) override;
+    platform::Status EnumValue(platform::RegistryKeyHandle key, std::uint32_t index,
+                               std::string* name) override;
     platform::Status DeleteValue(platform::RegistryKeyHandle key, const std::string& name) override;
     platform::Status DeleteTree(platform::RegistryRoot root, const std::string& path) override;
     platform::Status CloseKey(platform::RegistryKeyHandle key) override;
@@ -55,6 +57,11 @@ class ModelRegistry : public platform::Registry {
                 RegistryValueData* data) const;
     bool KeyExists(platform::RegistryRoot root, const std::string& path) const;
     void RemoveValue(platform::RegistryRoot root, const std::string& path, const std::string& name);
+    // From now on root\path and everything below it refuse every change, as
+    // keys the user has no write rights to: opening or creating them for
+    // writing, creating keys at or below them and deleting a tree that holds
+    // one of them answer kAccessDenied. Reading is still allowed.
+    void DenyWrites(platform::RegistryRoot root, const std::string& path);
     // Number of handles not yet closed (tests check nothing leaks).
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
@@ -77,8 +84,20 @@ class ModelRegistry : public platform::Registry {
         std::uint32_t access;
     };
 
+    struct DeniedKey {
+        platform::RegistryRoot root;
+        std::vector<std::string> path;
+    };
+
+    // Whether a change at `path` is refused: it is at or below a denied key
+    // or (`withSubtree`) an existing denied key lies below it. Answers at
+    // once while nothing is denied, so that ordinary opens copy nothing.
+    bool WriteDenied(platform::RegistryRoot root, const std::string& path, bool withSubtree) const;
+    bool WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
+                     bool withSubtree) const;
     // The key at `path` ("A\B", empty names skipped), read in place.
     std::shared_ptr<Node> Find(platform::RegistryRoot root, const std::string& path) const;
+    bool Exists(platform::RegistryRoot root, const std::vector<std::string>& path) const;
     std::shared_ptr<Node> FindOrCreate(platform::RegistryRoot root, const std::string& path);
     Node* Resolve(platform::RegistryKeyHandle key, std::uint32_t needed,
                   platform::Status* status) const;
@@ -86,6 +105,7 @@ class ModelRegistry : public platform::Registry {
 
     std::shared_ptr<Node> roots_[3];
     std::map<platform::RegistryKeyHandle, OpenHandle> handles_;
+    std::vector<DeniedKey> denied_;
     platform::RegistryKeyHandle nextHandle_ = 0x1000;
 };
 

@@ -1,5 +1,7 @@
 #include "model/ModelResources.h"
 
+#include "resources/Version.h"
+
 namespace model {
 
 namespace {
@@ -17,6 +19,8 @@ const StringEntry kStringTable[] = {
 
 }  // namespace
 
+ModelResources::ModelResources() : fileVersion(TANDREL_VERSION_TEXT) {}
+
 bool ModelResources::LoadText(unsigned id, std::wstring* text) {
     for (const StringEntry& entry : kStringTable) {
         if (entry.id == id) {
@@ -26,6 +30,11 @@ bool ModelResources::LoadText(unsigned id, std::wstring* text) {
     }
     text->clear();
     return false;
+}
+
+bool ModelResources::LoadFileVersion(std::string* text) {
+    text->assign(fileVersion.value_or(std::string()));
+    return fileVersion.has_value();
 }
 
 }  // namespace model

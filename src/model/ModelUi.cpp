@@ -1,5 +1,6 @@
 #include "model/ModelUi.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/ModelText.h"
@@ -64,8 +65,13 @@ class ScriptedDialogView : public platform::DialogView {
         if (list == nullptr) return -1;
         std::size_t index = list->items.size();
         if (kinds_[control] == Kind::SortedDropDownList) {
-            index = 0;
-            while (index < list->items.size() && Collate(list->items[index], text) <= 0) ++index;
+            // Before the first item that sorts after it.
+            auto sortsAfter = [this](const std::string& value, const std::string& item) {
+                return Collate(item, value) > 0;
+            };
+            index = static_cast<std::size_t>(
+                std::upper_bound(list->items.begin(), list->items.end(), text, sortsAfter) -
+                list->items.begin());
         }
         const auto at = static_cast<std::ptrdiff_t>(index);
         list->items.insert(list->items.begin() + at, text);
@@ -159,6 +165,16 @@ class ScriptedDialogView : public platform::DialogView {
     bool CanClose() {
         auto cancel = controls_.find(platform::answer::kCancel);
         return cancel == controls_.end() || cancel->second.enabled;
+    }
+    // The command Enter sends: the default push button's, IDOK when there
+    // is none; 0 (nothing) while the default button is disabled.
+    int EnterCommand() {
+        for (const auto& kind : kinds_) {
+            if (kind.second == Kind::DefaultButton) {
+                return IsControlEnabled(kind.first) ? kind.first : 0;
+            }
+        }
+        return platform::answer::kOk;
     }
 
   private:
@@ -302,11 +318,16 @@ std::intptr_t ModelUi::ShowDialog(int templateId, platform::WindowHandle owner,
                 if (view.CanClose())
                     send(platform::answer::kCancel, platform::notify::kButtonClicked);
                 break;
+            case DialogAction::Kind::Enter:
+                if (const int command = view.EnterCommand())
+                    send(command, platform::notify::kButtonClicked);
+                break;
         }
     }
 
     DialogRecord& record = dialogs[index];
     record.controls = view.controls();
+    record.whiteStatics = logic.PaintsStaticsWhite();
     if (view.ended()) {
         record.result = view.result();
     } else {

@@ -15,30 +15,26 @@
 #include <vector>
 
 #include "platform/Ui.h"
+#include "resources/DialogTemplates.h"
 
 namespace model {
 
 // A control of a dialog template, as the model needs it.
 struct ControlTemplate {
-    enum class Kind {
-        Static,
-        Group,
-        Button,
-        DefaultButton,
-        CheckBox,
-        DropDownList,
-        SortedDropDownList
-    };
+    using Kind = ids::ControlKind;
     int id;  // -1 for controls without an identifier
     Kind kind;
     std::string text;
     bool enabled;
+    int x = 0, y = 0, width = 0, height = 0;  // dialog units
+    int bitmap = 0;                           // a picture's bitmap resource
 };
 
 struct DialogTemplate {
     std::string title;
     int width = 0;  // dialog units
     int height = 0;
+    bool centred = false;
     std::vector<ControlTemplate> controls;
 };
 
@@ -52,6 +48,7 @@ struct DialogAction {
         SelectIndex,  // pick item `index` in list `control`
         Click,        // click button or check box `control` (check boxes toggle)
         Close,        // the close box or Escape: IDCANCEL, unless Cancel is disabled
+        Enter,        // the default push button, IDOK without one; not when it is disabled
     };
     Kind kind = Kind::Close;  // an action left unset is the harmless one
     int control = 0;
@@ -113,6 +110,8 @@ class ModelUi : public platform::Ui {
         // The controls that have an identifier, as they were when the dialog ended.
         std::map<int, ControlState> controls;
         bool stuck = false;
+        // What the logic answered to WM_CTLCOLORSTATIC.
+        bool whiteStatics = false;
     };
     // In the order the dialogs appeared.
     std::vector<DialogRecord> dialogs;
@@ -136,8 +135,8 @@ class ModelUi : public platform::Ui {
     std::map<int, DialogTemplate> templates_;
 };
 
-// The descriptions of the module's dialog templates (the same dialogs as
-// tandrel.rc), registered into every ModelUi.
+// The module's dialog templates (from the same source as tandrel.rc),
+// registered into every ModelUi.
 void RegisterModuleDialogTemplates(ModelUi* ui);
 
 }  // namespace model

@@ -36,5 +36,8 @@ Processes& processes() { return Require(g_installed.processes, "processes"); }
 Shell& shell() { return Require(g_installed.shell, "shell"); }
 Ui& ui() { return Require(g_installed.ui, "ui"); }
 Sleeper& sleeper() { return Require(g_installed.sleeper, "sleeper"); }
+Internet& internet() { return Require(g_installed.internet, "internet"); }
+HtmlHelp& htmlHelp() { return Require(g_installed.htmlHelp, "html help"); }
+Pictures& pictures() { return Require(g_installed.pictures, "pictures"); }
 
 }  // namespace platform

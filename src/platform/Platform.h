@@ -7,6 +7,9 @@
 // std::logic_error, which points straight at the missing installation.
 #pragma once
 
+#include "platform/HtmlHelp.h"
+#include "platform/Internet.h"
+#include "platform/Pictures.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "platform/Resources.h"
@@ -29,6 +32,9 @@ struct Platform {
     Shell* shell = nullptr;
     Ui* ui = nullptr;
     Sleeper* sleeper = nullptr;
+    Internet* internet = nullptr;
+    HtmlHelp* htmlHelp = nullptr;
+    Pictures* pictures = nullptr;
 };
 
 // Installs `ports` for the lifetime of this object and puts back whatever
@@ -57,5 +63,8 @@ Processes& processes();
 Shell& shell();
 Ui& ui();
 Sleeper& sleeper();
+Internet& internet();
+HtmlHelp& htmlHelp();
+Pictures& pictures();
 
 }  // namespace platform

@@ -59,9 +59,14 @@ class Registry {
     // RegEnumKeyExA: the name of sub-key `index`, or kNoMoreItems after the
     // last one. Needs kEnumerateSubKeys access.
     virtual Status EnumKey(RegistryKeyHandle key, std::uint32_t index, std::string* name) = 0;
+    // RegEnumValueA: the name of value `index` ("" for the default value),
+    // or kNoMoreItems after the last one. The order is the registry's own
+    // (not sorted on Windows). Needs kQueryValue access.
+    virtual Status EnumValue(RegistryKeyHandle key, std::uint32_t index, std::string* name) = 0;
     // RegDeleteValueA. Needs kSetValue access.
     virtual Status DeleteValue(RegistryKeyHandle key, const std::string& name) = 0;
-    // RegDeleteTreeA on root\path: the key and all below it (tests and tools only).
+    // RegDeleteTreeA on root\path: the key and all below it (the COM
+    // server's registrar, tests and tools; never the settings layer).
     virtual Status DeleteTree(RegistryRoot root, const std::string& path) = 0;
     // RegCloseKey.
     virtual Status CloseKey(RegistryKeyHandle key) = 0;

@@ -66,8 +66,12 @@ class DialogLogic {
     virtual ~DialogLogic() = default;
     // WM_INITDIALOG.
     virtual void OnInitDialog(DialogView& view) = 0;
-    // WM_COMMAND. Escape and the close box arrive as control 2 (IDCANCEL).
+    // WM_COMMAND. Escape and the close box arrive as control 2 (IDCANCEL);
+    // Enter as the default push button, or control 1 (IDOK) when there is none.
     virtual void OnCommand(DialogView& view, int control, int notification) = 0;
+    // WM_CTLCOLORSTATIC: true paints the static controls on the stock white
+    // brush rather than the dialog's own colour.
+    virtual bool PaintsStaticsWhite() const { return false; }
 };
 
 class Ui {

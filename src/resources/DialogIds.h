@@ -9,6 +9,15 @@
 #define TANDREL_IDC_COUNTRY_ALWAYS_USE 218
 #define TANDREL_IDC_COUNTRY_ALWAYS_USE_LABEL 220
 
+// The options page: the country controls carry the chooser's numbers.
+#define TANDREL_IDD_OPTIONS 109
+#define TANDREL_IDC_OPTIONS_SKYPE_NAME 221
+#define TANDREL_IDC_OPTIONS_BYPASS 222
+
+// The About box.
+#define TANDREL_IDD_ABOUT 207
+#define TANDREL_IDC_ABOUT_VERSION 236
+
 // Controls without an identifier (IDC_STATIC).
 #define TANDREL_IDC_NONE -1
 
@@ -19,6 +28,11 @@ constexpr int kCountryDialog = TANDREL_IDD_COUNTRY;
 constexpr int kCountryList = TANDREL_IDC_COUNTRY_LIST;
 constexpr int kCountryAlwaysUse = TANDREL_IDC_COUNTRY_ALWAYS_USE;
 constexpr int kCountryAlwaysUseLabel = TANDREL_IDC_COUNTRY_ALWAYS_USE_LABEL;
+constexpr int kOptionsDialog = TANDREL_IDD_OPTIONS;
+constexpr int kOptionsSkypeName = TANDREL_IDC_OPTIONS_SKYPE_NAME;
+constexpr int kOptionsBypass = TANDREL_IDC_OPTIONS_BYPASS;
+constexpr int kAboutDialog = TANDREL_IDD_ABOUT;
+constexpr int kAboutVersion = TANDREL_IDC_ABOUT_VERSION;
 // The buttons every dialog shares (IDOK, IDCANCEL).
 constexpr int kOkButton = 1;
 constexpr int kCancelButton = 2;

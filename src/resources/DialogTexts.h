@@ -1,5 +1,5 @@
-// Texts of the module's dialog templates: one source for tandrel.rc and for
-// the model's description of the same dialogs.
+// Texts of the module's dialog templates, used by dialogs.inc (and so by
+// tandrel.rc and the model) and by the tests.
 #pragma once
 
 #define TANDREL_COUNTRY_TITLE "Tandrel Information"
@@ -13,3 +13,16 @@
     "international dialing code"
 #define TANDREL_COUNTRY_OK "OK"
 #define TANDREL_COUNTRY_CANCEL "Cancel"
+
+#define TANDREL_OPTIONS_TITLE "Tandrel Options"
+#define TANDREL_OPTIONS_USER_GROUP "User Settings"
+#define TANDREL_OPTIONS_COUNTRY_LABEL "Default Country/Region:"
+#define TANDREL_OPTIONS_TANDREL_GROUP "Tandrel Settings"
+#define TANDREL_OPTIONS_SKYPE_NAME "Automatically insert Skype Name field when opening contact"
+#define TANDREL_OPTIONS_BYPASS "Bypass phone number parsing for SkypeOut numbers"
+
+#define TANDREL_ABOUT_TITLE "About Tandrel"
+// Ends with the web site of resources/Addresses.h (a test keeps them in step).
+#define TANDREL_ABOUT_HELP_LINE \
+    "For help or assistance with Tandrel please visit our web site at https://www.tandrel.example"
+#define TANDREL_ABOUT_NOTICE "An independent add-in for Outlook"

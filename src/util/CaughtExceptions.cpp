@@ -1,5 +1,6 @@
 #include "util/CaughtExceptions.h"
 
+#include <exception>
 #include <string>
 
 #include "util/Trace.h"
@@ -9,6 +10,20 @@ namespace {
 // Process-wide, as the trace depth is: one UI thread, no lock.
 std::size_t g_caught = 0;
 
+// What the exception being handled says of itself, for the trace.
+std::string Describe() {
+    if (!std::current_exception()) {
+        return "nothing";
+    }
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "an exception of unknown type";
+    }
+}
+
 }  // namespace
 
 namespace caught {
@@ -16,7 +31,8 @@ namespace caught {
 void Record(const char* entry) noexcept {
     ++g_caught;
     try {
-        const std::string name = std::string(entry ? entry : "") + "::CaughtException";
+        const std::string name =
+            std::string(entry ? entry : "") + "::CaughtException: " + Describe();
         TANDREL_TRACE(name.c_str());
     } catch (...) {
         // Out of memory for the name: the count still tells.

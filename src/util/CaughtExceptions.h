@@ -10,7 +10,8 @@
 namespace caught {
 
 // Records the exception being handled (called from a catch block of entry
-// `entry`): traced as the call "<entry>::CaughtException" and counted.
+// `entry`): traced as the call "<entry>::CaughtException: <what>" and
+// counted.
 // Never throws.
 void Record(const char* entry) noexcept;
 

@@ -2,7 +2,8 @@
 
 namespace win32 {
 
-Win32Platform::Win32Platform(void* module) : resources(module), windowing(module), ui(module) {
+Win32Platform::Win32Platform(void* module)
+    : resources(module), windowing(module), ui(module), pictures(module) {
     ports_.registry = &registry;
     ports_.text = &text;
     ports_.uuid = &uuid;
@@ -12,6 +13,9 @@ Win32Platform::Win32Platform(void* module) : resources(module), windowing(module
     ports_.shell = &shell;
     ports_.ui = &ui;
     ports_.sleeper = &sleeper;
+    ports_.internet = &internet;
+    ports_.htmlHelp = &htmlHelp;
+    ports_.pictures = &pictures;
 }
 
 }  // namespace win32

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "win32/Win32HtmlHelp.h"
+#include "win32/Win32Internet.h"
+#include "win32/Win32Pictures.h"
 #include "win32/Win32Processes.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32Resources.h"
@@ -18,8 +21,8 @@ namespace win32 {
 
 class Win32Platform {
   public:
-    // `module`: the HMODULE whose resources (strings, dialog templates) the
-    // add-in uses and for which its window class is registered.
+    // `module`: the HMODULE whose resources (strings, dialog templates,
+    // bitmaps) the add-in uses and for which its window class is registered.
     explicit Win32Platform(void* module);
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
@@ -35,6 +38,9 @@ class Win32Platform {
     Win32Shell shell;
     Win32Ui ui;
     Win32Sleeper sleeper;
+    Win32Internet internet;
+    Win32HtmlHelp htmlHelp;
+    Win32Pictures pictures;
 
   private:
     platform::Platform ports_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace win32 {
 
 namespace {
@@ -65,6 +67,19 @@ platform::Status Win32Registry::EnumKey(platform::RegistryKeyHandle key, std::ui
         RegEnumKeyExA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_SUCCESS) {
         name->assign(buffer, length < sizeof buffer ? length : sizeof buffer - 1);
+    }
+    return status;
+}
+
+platform::Status Win32Registry::EnumValue(platform::RegistryKeyHandle key, std::uint32_t index,
+                                          std::string* name) {
+    // Value names are at most 16383 characters.
+    std::vector<char> buffer(16384);
+    DWORD length = static_cast<DWORD>(buffer.size());
+    LONG status = RegEnumValueA(ToHkey(key), index, buffer.data(), &length, nullptr, nullptr,
+                                nullptr, nullptr);
+    if (status == ERROR_SUCCESS) {
+        name->assign(buffer.data(), length < buffer.size() ? length : buffer.size() - 1);
     }
     return status;
 }

@@ -19,6 +19,8 @@ class Win32Registry : public platform::Registry {
                               std::uint32_t size) override;
     platform::Status EnumKey(platform::RegistryKeyHandle key, std::uint32_t index,
                              std::string* name) override;
+    platform::Status EnumValue(platform::RegistryKeyHandle key, std::uint32_t index,
+                               std::string* name) override;
     platform::Status DeleteValue(platform::RegistryKeyHandle key, const std::string& name) override;
     platform::Status DeleteTree(platform::RegistryRoot root, const std::string& path) override;
     platform::Status CloseKey(platform::RegistryKeyHandle key) override;

@@ -1,4 +1,4 @@
-// The resources port over one module's resources (the DLL's own, or a test
+// The resources port over one module's resources and version resource (the DLL's own, or a test
 // program's, which links the same resource script).
 #pragma once
 
@@ -11,6 +11,7 @@ class Win32Resources : public platform::Resources {
     // `module` is the HMODULE whose resources are read.
     explicit Win32Resources(void* module) : module_(module) {}
     bool LoadText(unsigned id, std::wstring* text) override;
+    bool LoadFileVersion(std::string* text) override;
 
   private:
     void* module_;

@@ -34,6 +34,16 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
             logic->OnCommand(view, LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         }
+        if (message == WM_CTLCOLORSTATIC) {
+            const platform::DialogLogic* logic =
+                reinterpret_cast<platform::DialogLogic*>(GetWindowLongPtrW(dialog, DWLP_USER));
+            if (logic == nullptr || !logic->PaintsStaticsWhite()) {
+                return FALSE;  // the dialog's own colours
+            }
+            // The text's background matches the brush behind it.
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+        }
     } catch (...) {
         caught::Record("DialogProcedure");
         return FALSE;

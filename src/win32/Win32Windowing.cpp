@@ -10,9 +10,6 @@ namespace win32 {
 
 namespace {
 
-// Private to the module that registers it (no CS_GLOBALCLASS).
-constexpr char kClassName[] = "TandrelHiddenWindow";
-
 HWND ToHwnd(platform::WindowHandle window) { return reinterpret_cast<HWND>(window); }
 platform::WindowHandle FromHwnd(HWND window) {
     return reinterpret_cast<platform::WindowHandle>(window);
@@ -92,26 +89,34 @@ LRESULT CALLBACK HiddenWindowProcedure(HWND window, UINT message, WPARAM wParam,
 Win32Windowing::Win32Windowing(void* module) : module_(module) {}
 
 Win32Windowing::~Win32Windowing() {
-    // Fails harmlessly while windows of the class still exist.
-    if (classRegistered_) {
-        UnregisterClassA(kClassName, static_cast<HINSTANCE>(module_));
-    }
+    // Refused while windows of the class still exist.
+    UnregisterClassA(kHiddenWindowClassName, static_cast<HINSTANCE>(module_));
 }
 
+// Registered afresh whenever no window of the class exists, so the state
+// lives in USER32 alone and every adapter over the same module agrees.
 bool Win32Windowing::EnsureClass() {
-    if (classRegistered_) {
-        return true;
-    }
+    HINSTANCE module = static_cast<HINSTANCE>(module_);
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = HiddenWindowProcedure;
-    windowClass.hInstance = static_cast<HINSTANCE>(module_);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    windowClass.hInstance = module;
+    windowClass.lpszClassName = kHiddenWindowClassName;
+    if (RegisterClassExA(&windowClass) != 0) {
+        return true;
+    }
+    if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;
     }
-    classRegistered_ = true;
-    return true;
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(module, kHiddenWindowClassName, &existing) &&
+        existing.lpfnWndProc == HiddenWindowProcedure) {
+        return true;
+    }
+    // Left behind by an earlier load of a module at this address, with a
+    // procedure that is not ours: replaced, unless its windows still live.
+    return UnregisterClassA(kHiddenWindowClassName, module) && RegisterClassExA(&windowClass) != 0;
 }
 
 platform::MessageId Win32Windowing::RegisterMessage(const std::string& name) {
@@ -124,13 +129,18 @@ platform::WindowHandle Win32Windowing::CreateHiddenWindow(const std::string& tit
         return platform::kNoWindow;
     }
     // A popup, not a message-only window: it must hear HWND_BROADCAST posts.
-    HWND window = CreateWindowExA(0, kClassName, title.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, static_cast<HINSTANCE>(module_), handler);
+    HWND window = CreateWindowExA(0, kHiddenWindowClassName, title.c_str(), WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, static_cast<HINSTANCE>(module_), handler);
     return FromHwnd(window);
 }
 
 bool Win32Windowing::DestroyWindow(platform::WindowHandle window) {
-    return ::DestroyWindow(ToHwnd(window)) != FALSE;
+    if (!::DestroyWindow(ToHwnd(window))) {
+        return false;
+    }
+    // Succeeds only once the last window of the class is gone.
+    UnregisterClassA(kHiddenWindowClassName, static_cast<HINSTANCE>(module_));
+    return true;
 }
 
 bool Win32Windowing::IsWindow(platform::WindowHandle window) {

@@ -2,11 +2,20 @@
 // class for hidden top-level windows, SetTimer, PostMessageA and
 // SendMessageA. The window procedure finds the handler in the window's user
 // data and lets no exception out.
+//
+// The class is registered when a window needs it and unregistered as soon as
+// its last window is destroyed (and again when the adapter goes, which fails
+// harmlessly while windows remain). Windows never unregisters a DLL's classes
+// when it unloads: a class left behind would point its window procedure into
+// a module that is gone, and Outlook unloads and reloads add-ins while it runs.
 #pragma once
 
 #include "platform/Windowing.h"
 
 namespace win32 {
+
+// The hidden windows' class, private to the module it is registered for.
+constexpr char kHiddenWindowClassName[] = "TandrelHiddenWindow";
 
 class Win32Windowing : public platform::Windowing {
   public:
@@ -36,7 +45,6 @@ class Win32Windowing : public platform::Windowing {
     bool EnsureClass();
 
     void* module_;
-    bool classRegistered_ = false;
 };
 
 }  // namespace win32

@@ -32,4 +32,14 @@ platform::ProcessId OwnProcessId();
 // The full path of this program's image, for the shell to start it again.
 std::string OwnImagePath();
 
+// Addresses for the internet suite: win32 runs an HTTP server on 127.0.0.1
+// inside the program, the model scripts its internet to do the same.
+// An address whose server answers with `status` and `body`.
+std::string AddressAnswering(int status, const std::string& body);
+// An address whose server closes the connection once the request is in,
+// without answering.
+std::string AddressClosing();
+// An address where nothing listens: the connection is refused.
+std::string AddressRefused();
+
 }  // namespace contract

@@ -1,4 +1,5 @@
 #include "contract/ContractEnvironment.h"
+#include "contract/TestBitmap.h"
 #include "model/ModelPlatform.h"
 
 namespace contract {
@@ -14,6 +15,8 @@ model::ModelPlatform& Model() {
     static const bool started = [] {
         instance.processes.Start("explorer.exe");
         instance.processes.SetHostProcess(instance.processes.Start(kOwnImage));
+        // The module carries the test bitmap, as the Windows program does.
+        instance.pictures.AddBitmap(TANDREL_TEST_BITMAP);
         return true;
     }();
     (void)started;
@@ -39,5 +42,26 @@ platform::ProcessId OwnProcessId() {
 }
 
 std::string OwnImagePath() { return std::string("C:\\Tandrel\\tests\\") + kOwnImage; }
+
+std::string AddressAnswering(int /*status*/, const std::string& body) {
+    // Whatever the status, the body is what arrives.
+    static int answers = 0;
+    const std::string address = "http://127.0.0.1:8080/answer/" + std::to_string(answers++);
+    Model().internet.Answer(address, body);
+    return address;
+}
+
+std::string AddressClosing() {
+    // WinInet takes a connection closed without a word for an empty answer.
+    const std::string address = "http://127.0.0.1:8080/close";
+    Model().internet.Answer(address, "");
+    return address;
+}
+
+std::string AddressRefused() {
+    const std::string address = "http://127.0.0.1:9/";
+    Model().internet.Refuse(address);
+    return address;
+}
 
 }  // namespace contract

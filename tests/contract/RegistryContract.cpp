@@ -2,6 +2,7 @@
 // against the real (Wine) registry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,27 @@ TEST_F(RegistryContract, SubKeysEnumerateInOrderThenEnd) {
     }
     EXPECT_EQ(status::kNoMoreItems, result);
     EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "gamma"}), names);
+}
+
+TEST_F(RegistryContract, ValuesEnumerateWithTheDefaultValueThenEnd) {
+    RegistryKeyHandle key = Create(kScratch);
+    Set(key, "beta", regtype::kDword, {1, 0, 0, 0});
+    Set(key, "", regtype::kString, {'x', 0});
+    Set(key, "Alpha", regtype::kString, {'y', 0});
+    std::vector<std::string> names;
+    std::string name;
+    platform::Status result;
+    while ((result = registry.EnumValue(key, static_cast<std::uint32_t>(names.size()), &name)) ==
+           status::kSuccess) {
+        names.push_back(name);
+    }
+    EXPECT_EQ(status::kNoMoreItems, result);
+    // Windows keeps its own order; only the set of names is promised.
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"", "Alpha", "beta"}), names);
+
+    RegistryKeyHandle writeOnly = Create(kScratch, access::kWrite);
+    EXPECT_EQ(status::kAccessDenied, registry.EnumValue(writeOnly, 0, &name));
 }
 
 TEST_F(RegistryContract, DeletingValuesAndTrees) {

@@ -4,6 +4,7 @@
 
 #include "contract/ContractEnvironment.h"
 #include "resources/StringIds.h"
+#include "resources/Version.h"
 
 namespace {
 
@@ -43,6 +44,12 @@ TEST(ResourcesContract, TrailingBlanksAndLineBreaksSurvive) {
     EXPECT_EQ(L"Primary: ", text);
     ASSERT_TRUE(platform::resources().LoadText(ids::kNoConferenceSupport, &text));
     EXPECT_NE(std::wstring::npos, text.find(L"applications.\nPlease"));
+}
+
+TEST(VersionContract, TheVersionResourceCarriesTheProjectVersion) {
+    std::string text = "stale";
+    ASSERT_TRUE(platform::resources().LoadFileVersion(&text));
+    EXPECT_EQ(TANDREL_VERSION_TEXT, text);
 }
 
 }  // namespace

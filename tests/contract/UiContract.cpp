@@ -1,6 +1,7 @@
-// The ui port's dialogs: the country chooser's template (resource 220) shown
-// modally, its controls driven through DialogView, against the model's
-// description of the template and against the compiled resource (Wine).
+// The ui port's dialogs: every template of the module (220, 109, 207) opens
+// with its controls as described, and the country chooser's controls are
+// driven through DialogView, against the model's copy of the templates and
+// against the compiled resources (Wine).
 // Message boxes cannot be answered under Wine's null graphics driver; the
 // model's are tested on their own.
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "contract/ContractEnvironment.h"
 #include "resources/DialogIds.h"
+#include "resources/DialogTemplates.h"
 #include "resources/DialogTexts.h"
 
 namespace {
@@ -179,6 +181,67 @@ TEST_F(UiContract, ControlsThatAreMissingOrNoListsAnswerSafely) {
     EXPECT_EQ(-1, seen.countOfMissing);
     EXPECT_FALSE(seen.missingEnabled);
     EXPECT_EQ("", seen.missingText);
+}
+
+// What a control with an identifier reports as its dialog opens.
+struct Opened {
+    bool enabled;
+    bool checked;
+    std::string text;
+    int listCount;  // -1: not a list
+};
+bool operator==(const Opened& a, const Opened& b) {
+    return a.enabled == b.enabled && a.checked == b.checked && a.text == b.text &&
+           a.listCount == b.listCount;
+}
+std::ostream& operator<<(std::ostream& out, const Opened& c) {
+    return out << (c.enabled ? "enabled" : "disabled") << (c.checked ? " checked" : "") << " \""
+               << c.text << "\" list " << c.listCount;
+}
+
+class OpeningLogic : public platform::DialogLogic {
+  public:
+    explicit OpeningLogic(const std::vector<int>& controls) : controls_(controls) {}
+    void OnInitDialog(platform::DialogView& view) override {
+        for (int id : controls_) {
+            seen[id] = Opened{view.IsControlEnabled(id), view.IsChecked(id), view.ControlText(id),
+                              view.ListCount(id)};
+        }
+        view.EndDialog(3);
+    }
+    void OnCommand(platform::DialogView&, int, int) override {}
+    std::map<int, Opened> seen;
+
+  private:
+    std::vector<int> controls_;
+};
+
+TEST(UiContractTemplates, EveryTemplateOpensWithItsControlsAsDescribed) {
+    using Row = ids::TemplateRow::Row;
+    using Kind = ids::ControlKind;
+    int dialog = 0;
+    std::map<int, Opened> expected;
+    std::vector<int> controls;
+    int opened = 0;
+    for (const ids::TemplateRow& row : ids::kTemplateRows) {
+        if (row.row == Row::Dialog) {
+            dialog = row.id;
+            expected.clear();
+            controls.clear();
+        } else if (row.row == Row::Control && row.id >= 0) {
+            const bool list =
+                row.kind == Kind::DropDownList || row.kind == Kind::SortedDropDownList;
+            expected[row.id] = Opened{row.state == ids::ControlState::Enabled, false,
+                                      list ? "" : row.text, list ? 0 : -1};
+            controls.push_back(row.id);
+        } else if (row.row == Row::End) {
+            OpeningLogic logic(controls);
+            EXPECT_EQ(3, platform::ui().ShowDialog(dialog, platform::kNoWindow, logic)) << dialog;
+            EXPECT_EQ(expected, logic.seen) << "dialog " << dialog;
+            ++opened;
+        }
+    }
+    EXPECT_EQ(3, opened);
 }
 
 TEST(UiContractTemplates, AnUnknownTemplateCannotBeShown) {

@@ -1,7 +1,8 @@
 // The x64 package installed by msiexec into a fresh Wine prefix: an earlier
 // version is replaced in place, every key and file the package promises is
-// there, and uninstalling takes all of ours away while the user's settings
-// and other programs' keys stay. The tests run in order, one installation
+// there, Outlook (OutlookHost.exe) loads the add-in from the add-in key the
+// package wrote, and uninstalling takes all of ours away while the user's
+// settings and other programs' keys stay. The tests run in order, one installation
 // through all of them. (A 64-bit program reads the 64-bit registry view, the
 // one the x64 package writes.)
 //
@@ -20,6 +21,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "HelperPrograms.h"
+#include "MachineClasses.h"
 
 namespace {
 
@@ -51,21 +55,8 @@ std::wstring WindowsPath(const char* unixPath) {
 }
 
 DWORD Msiexec(const wchar_t* action, const std::wstring& package) {
-    std::wstring command = std::wstring(L"msiexec.exe ") + action + L" \"" + package + L"\" /qn";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return GetLastError();
-    }
-    DWORD code = ERROR_TIMEOUT;
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &code);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return wine_test::RunProgram(
+        std::wstring(L"msiexec.exe ") + action + L" \"" + package + L"\" /qn", 120000);
 }
 
 // Our products as the installer knows them: the entries in the installed programs.
@@ -251,6 +242,17 @@ TEST(Package, WritesEveryPromisedKeyAndFile) {
                                 kSettingsKey, kAddinKey}) {
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, path)) << path;
     }
+}
+
+TEST(Package, OutlookLoadsTheAddInFromTheKeyThePackageWrote) {
+    // Another add-in's key, whose class is not there, is tried and left out.
+    ASSERT_TRUE(wine_test::CopyOurClassesToMachine());
+    EXPECT_EQ(wine_test::RunOutlookHost("start\n"
+                                        "expect-connected tandrel.Connect\n"
+                                        "shutdown\n"
+                                        "expect-unloaded tandrel.Connect\n"),
+              0u);
+    wine_test::RemoveOurClassesFromMachine();
 }
 
 TEST(Package, UninstallTakesAllOfOursAndKeepsTheUsersSettings) {

@@ -26,7 +26,7 @@ struct Failure {
 
 struct Connection {
     std::uint32_t cookie;
-    host::EventSink* sink;  // null once cut off by a refused Unadvise
+    host::SinkLinkPtr link;  // null once cut off by a refused Unadvise
 };
 
 }  // namespace
@@ -244,7 +244,7 @@ host::HResult ModelObject::Advise(const host::Guid& diid, host::EventSink* sink,
         failures.pop_front();
     } else {
         *cookie = members_->nextCookie++;
-        point->second.push_back(Connection{*cookie, sink});
+        point->second.push_back(Connection{*cookie, sink->link()});
     }
     if (host::Failed(code) && cookie) {
         *cookie = 0;
@@ -274,7 +274,7 @@ host::HResult ModelObject::Unadvise(const host::Guid& diid, std::uint32_t cookie
             // more: the win32 adapter cuts its COM sink off whatever the
             // source answers, and the model must behave the same.
             if (found != sinks.end()) {
-                found->sink = nullptr;
+                found->link.reset();
             }
         } else if (found == sinks.end()) {
             code = host::hr::kNoConnection;
@@ -288,6 +288,13 @@ host::HResult ModelObject::Unadvise(const host::Guid& diid, std::uint32_t cookie
 
 host::HResult ModelObject::FireEvent(const host::Guid& diid, host::DispId dispid,
                                      const std::vector<host::Variant>& args) {
+    host::DispParams params;
+    params.args.assign(args.rbegin(), args.rend());  // COM order: last parameter first
+    return FireEventAsGiven(diid, dispid, params);
+}
+
+host::HResult ModelObject::FireEventAsGiven(const host::Guid& diid, host::DispId dispid,
+                                            const host::DispParams& given) {
     auto point = members_->connections.find(diid);
     if (point == members_->connections.end()) {
         throw std::logic_error(className_ + " does not source events of " + diid.ToString());
@@ -302,12 +309,11 @@ host::HResult ModelObject::FireEvent(const host::Guid& diid, host::DispId dispid
         const auto still = std::find_if(
             current.begin(), current.end(),
             [&connection](const Connection& c) { return c.cookie == connection.cookie; });
-        if (still == current.end() || still->sink == nullptr) {
-            continue;  // unadvised or cut off meanwhile
+        if (still == current.end() || !still->link || !still->link->sink) {
+            continue;  // unadvised, cut off or destroyed meanwhile
         }
-        host::EventSink* const sink = still->sink;
-        host::DispParams params;
-        params.args.assign(args.rbegin(), args.rend());  // COM order: last parameter first
+        host::EventSink* const sink = still->link->sink;
+        host::DispParams params = given;
         host::Variant result;
         const host::HResult code = sink->Invoke(dispid, params, &result);
         if (host::Failed(code)) {

@@ -118,12 +118,16 @@ class ModelObject : public host::Dispatch, public boost::enable_shared_from_this
     // (Variant::BoolRef) lets the sinks write into the firer's storage. Each
     // sink gets its own DispParams. Sinks advised during the fire are not
     // called; sinks unadvised during it (by themselves or an earlier sink)
-    // are not called any more. Returns the last failing HResult of a sink,
-    // or kOk. Firing an interface the object does not source is a mistake
-    // of the model and throws std::logic_error. An exception thrown by a sink
-    // is not hidden: it leaves FireEvent (on Windows it would be a crash).
+    // or destroyed while advised are not called any more. Returns the last failing HResult of a
+    // sink, or kOk. Firing an interface the object does not source is a mistake of the model and
+    // throws std::logic_error. An exception thrown by a sink is not hidden: it leaves FireEvent (on
+    // Windows it would be a crash).
     host::HResult FireEvent(const host::Guid& diid, host::DispId dispid,
                             const std::vector<host::Variant>& args);
+    // The same with DispParams exactly as given: a host that names its
+    // arguments, or sends fewer or other kinds than the event declares.
+    host::HResult FireEventAsGiven(const host::Guid& diid, host::DispId dispid,
+                                   const host::DispParams& params);
     std::size_t SinkCount(const host::Guid& diid) const;
 
     // The next `times` calls of `member` (get, put or method) answer `code`

@@ -54,6 +54,9 @@ typedef boost::shared_ptr<ModelCommandBarControl> ModelCommandBarControlPtr;
 class ModelCommandBarButton : public ModelCommandBarControl {
   public:
     ModelCommandBarButton(CallLog* log, bool temporary);
+    // What Picture and Mask hold (model pictures tell their resource id).
+    host::DispatchPtr picture() const { return Value("Picture").object(); }
+    host::DispatchPtr mask() const { return Value("Mask").object(); }
     // The user clicks the button: fires Click(Ctrl, CancelDefault) when it
     // is enabled and visible. Returns whether the event fired; *cancelDefault
     // (optional) receives what the sinks left in CancelDefault.

@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "win32/com/ComAdopt.h"
 #include "win32/com/ComEventSink.h"
 #include "win32/com/ComGuid.h"
 #include "win32/com/ComVariant.h"
@@ -81,16 +82,11 @@ void FreeException(EXCEPINFO* exception) {
 }  // namespace
 
 ComDispatch::ComDispatch(IDispatch* object) : object_(object), identity_(object) {
-    object_->AddRef();
-    IUnknown* unknown = nullptr;
-    if (SUCCEEDED(object_->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown))) &&
-        unknown) {
-        identity_ = unknown;
-        unknown->Release();  // the object lives as long as object_ is held
+    Microsoft::WRL::ComPtr<IUnknown> unknown;
+    if (SUCCEEDED(object_.As(&unknown)) && unknown) {
+        identity_ = unknown.Get();  // the object lives as long as object_ is held
     }
 }
-
-ComDispatch::~ComDispatch() { object_->Release(); }
 
 host::DispatchPtr ComDispatch::Wrap(IDispatch* object) {
     return object ? host::DispatchPtr(new ComDispatch(object)) : host::DispatchPtr();
@@ -98,17 +94,16 @@ host::DispatchPtr ComDispatch::Wrap(IDispatch* object) {
 
 host::DispatchPtr ComDispatch::QueryInterface(const host::Guid& iid) {
     const GUID native = ToNativeGuid(iid);
-    IUnknown* seen = nullptr;
-    if (FAILED(object_->QueryInterface(native, reinterpret_cast<void**>(&seen))) || !seen) {
+    Microsoft::WRL::ComPtr<IUnknown> seen;
+    if (FAILED(object_->QueryInterface(native, reinterpret_cast<void**>(seen.GetAddressOf()))) ||
+        !seen) {
         return host::DispatchPtr();
     }
     // An IDispatch answer is used as it is. Any other interface need not be
     // an IDispatch at all; its members are reached through the object's own
     // IDispatch, which QueryInterface has just shown to be the same object.
-    host::DispatchPtr answer =
-        IsEqualIID(native, IID_IDispatch) ? Wrap(static_cast<IDispatch*>(seen)) : Wrap(object_);
-    seen->Release();
-    return answer;
+    return IsEqualIID(native, IID_IDispatch) ? Wrap(static_cast<IDispatch*>(seen.Get()))
+                                             : Wrap(object_.Get());
 }
 
 HRESULT ComDispatch::MemberId(const std::string& name, DISPID* id) {
@@ -193,16 +188,15 @@ host::HResult ComDispatch::Call(const std::string& name, const std::vector<host:
     return InvokeMember(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, false, result);
 }
 
-HRESULT ComDispatch::FindConnectionPoint(const host::Guid& diid, IConnectionPoint** point) {
-    *point = nullptr;
-    IConnectionPointContainer* container = nullptr;
-    HRESULT hr = object_->QueryInterface(IID_IConnectionPointContainer,
-                                         reinterpret_cast<void**>(&container));
+HRESULT ComDispatch::FindConnectionPoint(const host::Guid& diid,
+                                         Microsoft::WRL::ComPtr<IConnectionPoint>* point) {
+    point->Reset();
+    Microsoft::WRL::ComPtr<IConnectionPointContainer> container;
+    HRESULT hr = object_.As(&container);
     if (FAILED(hr) || !container) {
         return FAILED(hr) ? hr : E_NOINTERFACE;
     }
-    hr = container->FindConnectionPoint(ToNativeGuid(diid), point);
-    container->Release();
+    hr = container->FindConnectionPoint(ToNativeGuid(diid), point->ReleaseAndGetAddressOf());
     if (SUCCEEDED(hr) && !*point) {
         return CONNECT_E_NOCONNECTION;
     }
@@ -215,18 +209,20 @@ host::HResult ComDispatch::Advise(const host::Guid& diid, host::EventSink* sink,
         return E_POINTER;
     }
     *cookie = 0;
-    IConnectionPoint* point = nullptr;
+    Microsoft::WRL::ComPtr<IConnectionPoint> point;
     HRESULT hr = FindConnectionPoint(diid, &point);
     if (FAILED(hr)) {
         return hr;
     }
-    ComEventSink* comSink = new (std::nothrow) ComEventSink(ToNativeGuid(diid), sink, identity_);
+    // Born with one reference, which comSink takes over; the connection
+    // point holds its own while connected.
+    Microsoft::WRL::ComPtr<ComEventSink> comSink =
+        Adopt(new (std::nothrow) ComEventSink(ToNativeGuid(diid), sink, identity_));
     if (!comSink) {
-        point->Release();
         return E_OUTOFMEMORY;
     }
     DWORD given = 0;
-    hr = point->Advise(static_cast<IDispatch*>(comSink), &given);
+    hr = point->Advise(static_cast<IDispatch*>(comSink.Get()), &given);
     if (SUCCEEDED(hr)) {
         try {
             comSink->Connected(given);
@@ -237,17 +233,14 @@ host::HResult ComDispatch::Advise(const host::Guid& diid, host::EventSink* sink,
             hr = E_OUTOFMEMORY;
         }
     }
-    point->Release();
-    comSink->Release();  // the connection point holds it while connected
     return hr;
 }
 
 host::HResult ComDispatch::Unadvise(const host::Guid& diid, std::uint32_t cookie) {
-    IConnectionPoint* point = nullptr;
+    Microsoft::WRL::ComPtr<IConnectionPoint> point;
     HRESULT hr = FindConnectionPoint(diid, &point);
     if (SUCCEEDED(hr)) {
         hr = point->Unadvise(cookie);
-        point->Release();
     }
     // The caller counts the connection as gone whatever the source said.
     ComEventSink::Disconnect(identity_, ToNativeGuid(diid), cookie);

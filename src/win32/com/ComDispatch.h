@@ -21,6 +21,7 @@
 // The COM headers need <windows.h> first.
 #include <oaidl.h>
 #include <ocidl.h>
+#include <wrl/client.h>
 
 #include <map>
 #include <string>
@@ -34,7 +35,6 @@ class ComDispatch : public host::Dispatch {
   public:
     // Takes a reference of its own on `object` (not null).
     explicit ComDispatch(IDispatch* object);
-    ~ComDispatch() override;
     ComDispatch(const ComDispatch&) = delete;
     ComDispatch& operator=(const ComDispatch&) = delete;
 
@@ -42,7 +42,7 @@ class ComDispatch : public host::Dispatch {
     static host::DispatchPtr Wrap(IDispatch* object);
 
     // The wrapped object (no reference added).
-    IDispatch* object() const { return object_; }
+    IDispatch* object() const { return object_.Get(); }
 
     host::DispatchPtr QueryInterface(const host::Guid& iid) override;
     host::HResult GetProperty(const std::string& name, const std::vector<host::Variant>& args,
@@ -61,9 +61,10 @@ class ComDispatch : public host::Dispatch {
     host::HResult InvokeMember(const std::string& name, WORD flags,
                                const std::vector<host::Variant>& args, bool put,
                                host::Variant* result);
-    HRESULT FindConnectionPoint(const host::Guid& diid, IConnectionPoint** point);
+    HRESULT FindConnectionPoint(const host::Guid& diid,
+                                Microsoft::WRL::ComPtr<IConnectionPoint>* point);
 
-    IDispatch* object_;
+    Microsoft::WRL::ComPtr<IDispatch> object_;
     const void* identity_;  // the object's IUnknown, compared, never called
     std::map<std::string, DISPID> ids_;
     std::wstring errorDescription_;

@@ -3,13 +3,16 @@
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <new>
 #include <vector>
 
 #include "util/CaughtExceptions.h"
+#include "win32/com/ComHandlerCaller.h"
 #include "win32/com/ComVariant.h"
+#include "win32/com/ModuleUsage.h"
 
 namespace win32 {
 
@@ -23,25 +26,15 @@ std::vector<ComEventSink*>& ConnectedSinks() {
     return sinks;
 }
 
-// Keeps the sink alive while it delivers: the host sink may unadvise it,
-// and the source then drops its reference.
-class Hold {
-  public:
-    explicit Hold(IUnknown* object) : object_(object) { object_->AddRef(); }
-    ~Hold() { object_->Release(); }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-  private:
-    IUnknown* object_;
-};
-
 }  // namespace
 
 ComEventSink::ComEventSink(const IID& diid, host::EventSink* target, const void* source)
-    : diid_(diid), target_(target), source_(source) {}
+    : diid_(diid), target_(target->link()), source_(source) {
+    ModuleUsage::ObjectCreated();
+}
 
 ComEventSink::~ComEventSink() {
+    ModuleUsage::ObjectDestroyed();
     if (connected_) {
         std::vector<ComEventSink*>& sinks = ConnectedSinks();
         sinks.erase(std::remove(sinks.begin(), sinks.end(), this), sinks.end());
@@ -61,22 +54,23 @@ HRESULT STDMETHODCALLTYPE ComEventSink::QueryInterface(REFIID iid, void** object
     return E_NOINTERFACE;
 }
 
-ULONG STDMETHODCALLTYPE ComEventSink::AddRef() { return static_cast<ULONG>(++references_); }
+ULONG STDMETHODCALLTYPE ComEventSink::AddRef() {
+    ++references_;
+    return 1;
+}
 
 ULONG STDMETHODCALLTYPE ComEventSink::Release() {
-    const LONG left = --references_;
-    if (left == 0) {
+    if (--references_ == 0) {
         delete this;
     }
-    return static_cast<ULONG>(left);
+    return 1;
 }
 
 HRESULT STDMETHODCALLTYPE ComEventSink::GetTypeInfoCount(UINT* count) {
-    if (!count) {
-        return E_POINTER;
+    if (count) {
+        *count = 0;
     }
-    *count = 0;
-    return S_OK;
+    return E_NOTIMPL;
 }
 
 HRESULT STDMETHODCALLTYPE ComEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
@@ -91,18 +85,20 @@ HRESULT STDMETHODCALLTYPE ComEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, L
 }
 
 HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD,
-                                               DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                                               UINT*) {
+                                               DISPPARAMS* params, VARIANT* result,
+                                               EXCEPINFO* exception, UINT*) {
     try {
         if (!params || (params->cArgs > 0 && !params->rgvarg) ||
             (params->cNamedArgs > 0 && !params->rgdispidNamedArgs) ||
             params->cNamedArgs > params->cArgs) {
             return E_INVALIDARG;
         }
-        Hold hold(this);
-        host::EventSink* target = target_;
+        // Alive while it delivers: the host sink may unadvise it, and the
+        // source then drops its reference.
+        Microsoft::WRL::ComPtr<ComEventSink> hold(this);
+        host::EventSink* target = target_ ? target_->sink : nullptr;
         if (!target) {
-            return S_OK;  // unadvised: the event is no longer wanted
+            return S_OK;  // unadvised, or its owner is gone
         }
         host::DispParams delivered;
         delivered.args.reserve(params->cArgs);
@@ -112,7 +108,8 @@ HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD
         delivered.namedArgs.assign(params->rgdispidNamedArgs,
                                    params->rgdispidNamedArgs + params->cNamedArgs);
         host::Variant answer;
-        const HRESULT code = target->Invoke(dispid, delivered, &answer);
+        const HRESULT code =
+            target->Deliver(dispid, delivered, &answer, ComHandlerCaller::Instance());
         if (result && SUCCEEDED(code)) {
             VariantClear(result);
             const HRESULT converted = ToVariant(answer, result);
@@ -126,7 +123,11 @@ HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD
         return E_OUTOFMEMORY;
     } catch (...) {
         caught::Record("ComEventSink::Invoke");
-        return E_UNEXPECTED;
+        if (exception) {
+            *exception = EXCEPINFO();
+            exception->scode = E_FAIL;
+        }
+        return DISP_E_EXCEPTION;
     }
 }
 
@@ -144,7 +145,7 @@ void ComEventSink::Disconnect(const void* source, const IID& diid, DWORD cookie)
     for (auto it = sinks.begin(); it != sinks.end();) {
         ComEventSink* sink = *it;
         if (sink->source_ == source && sink->cookie_ == cookie && IsEqualIID(sink->diid_, diid)) {
-            sink->target_ = nullptr;
+            sink->target_.reset();
             sink->connected_ = false;
             it = sinks.erase(it);
         } else {

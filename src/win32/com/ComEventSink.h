@@ -1,12 +1,16 @@
 // The COM object a source's connection point calls: an IDispatch that turns
-// each Invoke into host::EventSink::Invoke, with the arguments in the order
-// COM delivers them (last parameter first) and by-reference booleans
-// pointing at the firer's storage, so a write (CancelDefault) reaches it.
+// each Invoke into host::EventSink::Deliver, with the arguments in the order
+// COM delivers them (last parameter first), by-reference booleans pointing
+// at the firer's storage, so a write (CancelDefault) reaches it, and the
+// handlers of a sink table called through DispCallFunc.
 //
-// It is reference counted as COM requires: the source holds it while
-// connected. Once disconnected (Unadvise through ComDispatch) it no longer
-// calls its host sink, even if the source calls it again. No C++ exception
-// leaves any of its methods.
+// AddRef and Release answer 1, as a sink that lives exactly as long as its
+// owner does; the object still counts the references it has handed out and
+// lives until the source lets go, because a source may keep calling it
+// after the owner is gone. It then no longer reaches the owner: the host
+// sink is cut off when it is destroyed (its link) and when it is unadvised
+// through ComDispatch, whatever the source answered. No C++ exception leaves
+// any of its methods.
 #pragma once
 
 #include <windows.h>
@@ -24,12 +28,14 @@ class ComEventSink final : public IDispatch {
     ComEventSink(const ComEventSink&) = delete;
     ComEventSink& operator=(const ComEventSink&) = delete;
 
-    // IUnknown: answers IUnknown, IDispatch and the event interface.
+    // IUnknown: answers IUnknown, IDispatch and the event interface (a null
+    // out-pointer: E_POINTER; anything else: E_NOINTERFACE).
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
 
-    // IDispatch: no type information, no names; Invoke delivers the event.
+    // IDispatch: no type information, no names (E_NOTIMPL); Invoke
+    // delivers the event.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid,
@@ -50,7 +56,7 @@ class ComEventSink final : public IDispatch {
 
     LONG references_ = 1;
     IID diid_;
-    host::EventSink* target_;
+    host::SinkLinkPtr target_;  // reset when unadvised
     const void* source_;
     DWORD cookie_ = 0;
     bool connected_ = false;

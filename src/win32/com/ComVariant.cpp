@@ -3,6 +3,7 @@
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
+#include <wrl/client.h>
 
 #include <climits>
 #include <cstdint>
@@ -85,12 +86,11 @@ Variant FromValue(const VARIANT& in, int depth) {
         case VT_DISPATCH:
             return Variant::Object(ComDispatch::Wrap(in.pdispVal));
         case VT_UNKNOWN: {
-            IDispatch* object = nullptr;
-            if (in.punkVal && SUCCEEDED(in.punkVal->QueryInterface(
-                                  IID_IDispatch, reinterpret_cast<void**>(&object)))) {
-                Variant result = Variant::Object(ComDispatch::Wrap(object));
-                object->Release();
-                return result;
+            Microsoft::WRL::ComPtr<IDispatch> object;
+            if (in.punkVal &&
+                SUCCEEDED(in.punkVal->QueryInterface(
+                    IID_IDispatch, reinterpret_cast<void**>(object.GetAddressOf())))) {
+                return Variant::Object(ComDispatch::Wrap(object.Get()));
             }
             return Variant::Object(host::DispatchPtr());
         }
@@ -172,17 +172,16 @@ host::HResult ToVariant(const Variant& value, VARIANT* out) {
             return S_OK;
         }
         case host::VarType::Dispatch: {
-            IDispatch* object = nullptr;
+            Microsoft::WRL::ComPtr<IDispatch> object;
             if (host::DispatchPtr held = value.object()) {
                 ComDispatch* com = dynamic_cast<ComDispatch*>(held.get());
                 if (!com) {
                     return DISP_E_TYPEMISMATCH;  // not an object this process got from COM
                 }
                 object = com->object();
-                object->AddRef();
             }
             out->vt = VT_DISPATCH;
-            out->pdispVal = object;
+            out->pdispVal = object.Detach();  // the VARIANT owns this reference
             return S_OK;
         }
         case host::VarType::Error:

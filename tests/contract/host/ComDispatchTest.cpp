@@ -15,6 +15,7 @@
 #include "util/CaughtExceptions.h"
 #include "win32/com/ComDispatch.h"
 #include "win32/com/ComGuid.h"
+#include "win32/com/ModuleUsage.h"
 
 namespace {
 
@@ -79,9 +80,11 @@ TEST_F(ComDispatchAdapter, EveryReferenceTakenIsGivenBack) {
     } sink;
     std::uint32_t cookie = 0;
     ASSERT_EQ(hr::kOk, object->Advise(contract::kDIID_GadgetEvents, &sink, &cookie));
+    EXPECT_TRUE(win32::ModuleUsage::InUse());  // the sink object
     gadget->FireClick(0);
     ASSERT_EQ(hr::kOk, object->Unadvise(contract::kDIID_GadgetEvents, cookie));
     EXPECT_EQ(2, gadget->references());
+    EXPECT_FALSE(win32::ModuleUsage::InUse());  // gone with its connection
     object.reset();
     EXPECT_EQ(1, gadget->references());
 }
@@ -217,8 +220,15 @@ TEST_F(ComSink, AnswersItsInterfacesOnly) {
     EXPECT_EQ(nullptr, seen);
     EXPECT_EQ(E_POINTER, comSink->QueryInterface(IID_IUnknown, nullptr));
     UINT count = 7;
-    EXPECT_EQ(S_OK, comSink->GetTypeInfoCount(&count));
-    EXPECT_EQ(0u, count);
+    EXPECT_EQ(E_NOTIMPL, comSink->GetTypeInfoCount(&count));
+    ITypeInfo* info = nullptr;
+    EXPECT_EQ(E_NOTIMPL, comSink->GetTypeInfo(0, 0, &info));
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"Click")};
+    DISPID id = 0;
+    EXPECT_EQ(E_NOTIMPL, comSink->GetIDsOfNames(IID_NULL, names, 1, 0, &id));
+    // Not counted as far as anyone can see, though it stays alive while held.
+    EXPECT_EQ(1u, comSink->AddRef());
+    EXPECT_EQ(1u, comSink->Release());
     EXPECT_EQ(0, sink.calls);
 }
 
@@ -273,7 +283,10 @@ TEST_F(ComSink, MalformedCallsAndHostExceptionsNeverCrossIntoTheHost) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     const std::size_t caughtBefore = caught::Count();
     sink.throwWhat = 1;
-    EXPECT_EQ(E_UNEXPECTED, gadget->FireRaw(1, &none, nullptr));
+    EXCEPINFO exception = {};
+    EXPECT_EQ(DISP_E_EXCEPTION, gadget->Sink(0)->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none,
+                                                        nullptr, &exception, nullptr));
+    EXPECT_EQ(E_FAIL, exception.scode);
     sink.throwWhat = 2;
     EXPECT_EQ(E_OUTOFMEMORY, gadget->FireRaw(1, &none, nullptr));
     EXPECT_EQ(2, sink.calls);

@@ -61,6 +61,10 @@ class GadgetHandle {
     // `cancel`; answers the word the sinks left in CancelDefault.
     virtual std::int16_t FireClick(std::int16_t cancel) = 0;
     virtual void FireChange(const std::wstring& name, std::int32_t count) = 0;
+    // Fires event `dispid` of kDIID_GadgetEvents with `params` exactly as
+    // given (named arguments, other counts or kinds than the event's);
+    // answers the last failure a sink answered, or S_OK.
+    virtual host::HResult FireRaw(host::DispId dispid, const host::DispParams& params) = 0;
     // Sinks connected to kDIID_GadgetEvents, as the gadget counts them.
     virtual std::size_t SinkCount() = 0;
     // The gadget refuses the next Unadvise with E_FAIL and keeps the
@@ -71,5 +75,9 @@ class GadgetHandle {
 // Implemented once per adapter.
 std::unique_ptr<GadgetHandle> MakeGadget();
 std::string AdapterName();
+
+// The model gadget itself, for the programs that reach it through an
+// adapter (ModelGadget.cpp).
+std::unique_ptr<GadgetHandle> MakeModelGadget();
 
 }  // namespace contract

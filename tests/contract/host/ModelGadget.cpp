@@ -1,4 +1,5 @@
-// The gadget as a model host object (contract_dispatch_model).
+// The gadget as a model host object (contract_dispatch_model, and behind
+// the COM objects of contract_dispatch_exposed).
 #include <cstdio>
 
 #include "contract/host/Gadget.h"
@@ -142,6 +143,9 @@ class ModelGadgetHandle : public GadgetHandle {
         gadget_->FireEvent(kDIID_GadgetEvents, kDispChange,
                            {Variant::Bstr(name), Variant::I4(count)});
     }
+    host::HResult FireRaw(host::DispId dispid, const host::DispParams& params) override {
+        return gadget_->FireEventAsGiven(kDIID_GadgetEvents, dispid, params);
+    }
     std::size_t SinkCount() override { return gadget_->SinkCount(kDIID_GadgetEvents); }
     void RefuseUnadvise() override { gadget_->FailNextUnadvise(kDIID_GadgetEvents, hr::kFail); }
 
@@ -151,10 +155,8 @@ class ModelGadgetHandle : public GadgetHandle {
 
 }  // namespace
 
-std::unique_ptr<GadgetHandle> MakeGadget() {
+std::unique_ptr<GadgetHandle> MakeModelGadget() {
     return std::unique_ptr<GadgetHandle>(new ModelGadgetHandle);
 }
-
-std::string AdapterName() { return "model"; }
 
 }  // namespace contract

@@ -3,25 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <oleauto.h>
+
+#include <vector>
 
 #include "contract/host/ComGadget.h"
 #include "contract/host/Gadget.h"
 #include "win32/com/ComDispatch.h"
+#include "win32/com/ComVariant.h"
 
 namespace contract {
 
 namespace {
-
-// The add-in lives in Outlook's single-threaded apartment; so do the tests.
-class Apartment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    }
-    void TearDown() override { CoUninitialize(); }
-};
-
-::testing::Environment* const kApartment = ::testing::AddGlobalTestEnvironment(new Apartment);
 
 class ComGadgetHandle : public GadgetHandle {
   public:
@@ -33,6 +26,20 @@ class ComGadgetHandle : public GadgetHandle {
     std::int16_t FireClick(std::int16_t cancel) override { return gadget_->FireClick(cancel); }
     void FireChange(const std::wstring& name, std::int32_t count) override {
         gadget_->FireChange(name, count);
+    }
+    host::HResult FireRaw(host::DispId dispid, const host::DispParams& params) override {
+        std::vector<VARIANT> args(params.args.size());
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            VariantInit(&args[i]);
+            EXPECT_EQ(S_OK, win32::ToVariant(params.args[i], &args[i]));
+        }
+        std::vector<DISPID> named(params.namedArgs.begin(), params.namedArgs.end());
+        DISPPARAMS raw = {args.empty() ? nullptr : args.data(),
+                          named.empty() ? nullptr : named.data(), static_cast<UINT>(args.size()),
+                          static_cast<UINT>(named.size())};
+        const HRESULT answer = gadget_->FireRaw(dispid, &raw, nullptr);
+        for (VARIANT& arg : args) VariantClear(&arg);
+        return FAILED(answer) ? answer : S_OK;
     }
     std::size_t SinkCount() override { return gadget_->SinkCount(); }
     void RefuseUnadvise() override { gadget_->RefuseUnadvise(); }

@@ -178,6 +178,15 @@ TEST_F(ModelUiTest, SelectingByIndexAndClosingTheDialog) {
     EXPECT_EQ((std::vector<std::string>{"2/0"}), third.commands);
 }
 
+TEST_F(ModelUiTest, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
+    ChooserLogic logic;
+    DialogAction enter;
+    enter.kind = DialogAction::Kind::Enter;
+    ui.QueueDialogScript({enter, Select(ids::kCountryList, "Norway"), enter});
+    EXPECT_EQ(answer::kOk, ShowChooser(logic));  // the first Enter met a disabled OK
+    EXPECT_EQ((std::vector<std::string>{"217/1", "1/0"}), logic.commands);
+}
+
 TEST_F(ModelUiTest, ADialogThatWillNotCloseEndsStuckAndCloseNeedsAnEnabledCancel) {
     ChooserLogic stubborn;
     stubborn.endOnCancel = false;

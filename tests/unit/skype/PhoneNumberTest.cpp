@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "DialogScript.h"
 #include "model/CountryList.h"
 #include "skype/Skype.h"
+#include "support/DialogScript.h"
 #include "support/ModelFixture.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
@@ -15,9 +15,9 @@
 namespace {
 
 using platform::RegistryRoot;
-using skype_test::Click;
-using skype_test::CloseBox;
-using skype_test::SelectCountry;
+using testing_support::Click;
+using testing_support::CloseBox;
+using testing_support::SelectCountry;
 
 constexpr int kOk = 1;
 constexpr int kAlwaysUse = 218;

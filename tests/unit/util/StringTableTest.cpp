@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/Addresses.h"
+#include "resources/DialogTexts.h"
 #include "resources/StringIds.h"
 #include "support/ModelFixture.h"
 #include "util/Text.h"
@@ -30,6 +31,7 @@ TEST_F(StringTable, QuotesTheAddressesTheAddInUses) {
     EXPECT_NE(std::string::npos, text::LoadAnsiString(103).find(addresses::kWebSite));
     EXPECT_NE(std::string::npos, text::LoadAnsiString(104).find(addresses::kWebSite));
     EXPECT_NE(std::string::npos, text::LoadAnsiString(171).find(addresses::kSkypeWebSite));
+    EXPECT_NE(std::string::npos, std::string(TANDREL_ABOUT_HELP_LINE).find(addresses::kWebSite));
 }
 
 }  // namespace

@@ -101,8 +101,8 @@ TEST_F(TraceLog, AnExceptionCaughtAtAnEntryIsTracedAndCounted) {
     EXPECT_EQ(
         "#### BEGIN TRACE ####\n"
         "ENTR CSkype::OnCopyData\n"
-        "    ENTR HiddenWindowProcedure::CaughtException\n"
-        "    EXIT HiddenWindowProcedure::CaughtException\n"
+        "    ENTR HiddenWindowProcedure::CaughtException: lost reply\n"
+        "    EXIT HiddenWindowProcedure::CaughtException: lost reply\n"
         "EXIT CSkype::OnCopyData\n",
         trace.Text());
 }

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "model/ModelUi.h"
+#include "resources/DialogIds.h"
 
-namespace skype_test {
+namespace testing_support {
 
 inline model::DialogAction SelectCountry(const std::string& name) {
     model::DialogAction action;
     action.kind = model::DialogAction::Kind::SelectItem;
-    action.control = 217;
+    action.control = ids::kCountryList;
     action.text = name;
     return action;
 }
@@ -28,4 +29,10 @@ inline model::DialogAction CloseBox() {
     return action;
 }
 
-}  // namespace skype_test
+inline model::DialogAction EnterKey() {
+    model::DialogAction action;
+    action.kind = model::DialogAction::Kind::Enter;
+    return action;
+}
+
+}  // namespace testing_support

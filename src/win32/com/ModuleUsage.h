@@ -1,0 +1,18 @@
+// The COM objects of this module that are alive and the locks its class
+// factories hold: while there is any, DllCanUnloadNow says the module is
+// in use (a client may still call into its code).
+#pragma once
+
+namespace win32 {
+
+class ModuleUsage {
+  public:
+    static void ObjectCreated();
+    static void ObjectDestroyed();
+    // IClassFactory::LockServer. Unlock answers false when nothing was locked.
+    static void Lock();
+    static bool Unlock();
+    static bool InUse();
+};
+
+}  // namespace win32
