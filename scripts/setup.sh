@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config python3 clang-format
+    clang libclang-rt-14-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libboost-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Sets up, checks, builds and runs every test: the layer table and the
 # formatting of our C++ sources, the Linux build under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the 32-bit and 64-bit Windows builds, and the
-# 64-bit Windows tests under Wine. Warnings in our own code are errors.
+# UndefinedBehaviorSanitizer (it compiles the benchmarks too, without
+# running them), a short run of every fuzz target, the 32-bit and 64-bit
+# Windows builds, and the 64-bit Windows tests under Wine. Warnings in our
+# own code are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -19,6 +21,10 @@ cmake --preset linux-asan -DTANDREL_WERROR=ON >/dev/null
 cmake --build --preset linux-asan
 step "Linux (sanitizers): tests"
 ctest --preset linux-asan
+
+step "Fuzz targets (clang, libFuzzer, ASan, UBSan): build and a short run of each"
+cmake --preset linux-fuzz -DTANDREL_WERROR=ON >/dev/null
+scripts/fuzz.sh --smoke
 
 step "Windows i686: build"
 cmake --preset win32 -DTANDREL_WERROR=ON >/dev/null

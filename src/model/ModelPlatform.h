@@ -34,7 +34,7 @@ class ModelPlatform {
     ModelUuid uuid;
     ModelResources resources;
     ModelDesktop desktop;
-    ModelProcesses processes;
+    ModelProcesses processes{&desktop};  // knows which windows still exist
     ModelShell shell;
     ModelSleeper sleeper{&desktop};  // sleeping moves the desktop's clock
     ModelUi ui;                      // knows the module's dialog templates

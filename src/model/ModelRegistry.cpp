@@ -24,45 +24,69 @@ std::vector<std::string> SplitRegistryPath(const std::string& path) {
 
 ModelRegistry::ModelRegistry() {
     for (auto& root : roots_) {
-        root.reset(new Node());
+        root = std::make_shared<Node>();
     }
 }
 
 ModelRegistry::~ModelRegistry() = default;
 
-ModelRegistry::Node* ModelRegistry::Find(platform::RegistryRoot root,
-                                         const std::vector<std::string>& path) const {
-    Node* node = roots_[RootIndex(root)].get();
-    for (const std::string& name : path) {
-        auto it = node->children.find(name);
-        if (it == node->children.end()) {
-            return nullptr;
+namespace {
+
+// Calls `visit` with each name of a "A\B\\C" path, as views into it;
+// stops early when `visit` answers false.
+template <class Visit>
+bool ForEachName(const std::string& path, Visit visit) {
+    std::size_t start = 0;
+    while (start < path.size()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        if (end > start && !visit(std::string_view(path).substr(start, end - start))) {
+            return false;
         }
-        node = it->second.get();
+        start = end + 1;
     }
-    return node;
+    return true;
 }
 
-ModelRegistry::Node* ModelRegistry::FindOrCreate(platform::RegistryRoot root,
-                                                 const std::vector<std::string>& path) {
-    Node* node = roots_[RootIndex(root)].get();
-    for (const std::string& name : path) {
-        std::unique_ptr<Node>& child = node->children[name];
-        if (!child) {
-            child.reset(new Node());
-            child->name = name;
+}  // namespace
+
+// Every settings read and every trace record opens a key: no copies of the
+// path or of its names are made on the way.
+std::shared_ptr<ModelRegistry::Node> ModelRegistry::Find(platform::RegistryRoot root,
+                                                         const std::string& path) const {
+    const std::shared_ptr<Node>* node = &roots_[RootIndex(root)];
+    const bool found = ForEachName(path, [&node](std::string_view name) {
+        const auto it = (*node)->children.find(name);
+        if (it == (*node)->children.end()) {
+            return false;
         }
-        node = child.get();
-    }
-    return node;
+        node = &it->second;
+        return true;
+    });
+    return found ? *node : std::shared_ptr<Node>();
 }
 
-platform::RegistryKeyHandle ModelRegistry::NewHandle(platform::RegistryRoot root,
-                                                     std::vector<std::string> path,
+std::shared_ptr<ModelRegistry::Node> ModelRegistry::FindOrCreate(platform::RegistryRoot root,
+                                                                 const std::string& path) {
+    std::shared_ptr<Node>* node = &roots_[RootIndex(root)];
+    ForEachName(path, [&node](std::string_view name) {
+        auto it = (*node)->children.find(name);
+        if (it == (*node)->children.end()) {
+            auto child = std::make_shared<Node>();
+            child->name = std::string(name);
+            it = (*node)->children.emplace(child->name, child).first;
+        }
+        node = &it->second;
+        return true;
+    });
+    return *node;
+}
+
+platform::RegistryKeyHandle ModelRegistry::NewHandle(const std::shared_ptr<Node>& key,
                                                      std::uint32_t access) {
     platform::RegistryKeyHandle handle = nextHandle_;
     nextHandle_ += 4;
-    handles_[handle] = OpenHandle{root, std::move(path), access};
+    handles_.emplace(handle, OpenHandle{key, access});
     return handle;
 }
 
@@ -77,7 +101,9 @@ ModelRegistry::Node* ModelRegistry::Resolve(platform::RegistryKeyHandle key, std
         *status = platform::status::kAccessDenied;
         return nullptr;
     }
-    Node* node = Find(it->second.root, it->second.path);
+    // A key deleted since it was opened stays deleted for this handle, even
+    // if a key of the same name has been made since, as on Windows.
+    Node* node = it->second.key.lock().get();
     if (node == nullptr) {
         *status = 1018;  // ERROR_KEY_DELETED
         return nullptr;
@@ -107,12 +133,28 @@ void ModelRegistry::DenyWrites(platform::RegistryRoot root, const std::string& p
     denied_.push_back(DeniedKey{root, SplitRegistryPath(path)});
 }
 
+bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::string& path,
+                                bool withSubtree) const {
+    return !denied_.empty() && WriteDenied(root, SplitRegistryPath(path), withSubtree);
+}
+
+bool ModelRegistry::Exists(platform::RegistryRoot root,
+                           const std::vector<std::string>& path) const {
+    const Node* node = roots_[RootIndex(root)].get();
+    for (const std::string& name : path) {
+        const auto it = node->children.find(name);
+        if (it == node->children.end()) return false;
+        node = it->second.get();
+    }
+    return true;
+}
+
 bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
                                 bool withSubtree) const {
     for (const DeniedKey& denied : denied_) {
         if (denied.root == root &&
             (IsPrefix(denied.path, path) ||
-             (withSubtree && IsPrefix(path, denied.path) && Find(root, denied.path)))) {
+             (withSubtree && IsPrefix(path, denied.path) && Exists(root, denied.path)))) {
             return true;
         }
     }
@@ -125,14 +167,14 @@ platform::Status ModelRegistry::OpenKey(platform::RegistryRoot root, const std::
         return platform::status::kInvalidParameter;
     }
     *key = 0;
-    std::vector<std::string> names = SplitRegistryPath(path);
-    if (Find(root, names) == nullptr) {
+    const std::shared_ptr<Node> node = Find(root, path);
+    if (!node) {
         return platform::status::kFileNotFound;
     }
-    if ((access & kChangeRights) != 0 && WriteDenied(root, names, false)) {
+    if ((access & kChangeRights) != 0 && WriteDenied(root, path, false)) {
         return platform::status::kAccessDenied;
     }
-    *key = NewHandle(root, std::move(names), access);
+    *key = NewHandle(node, access);
     return platform::status::kSuccess;
 }
 
@@ -142,13 +184,10 @@ platform::Status ModelRegistry::CreateKey(platform::RegistryRoot root, const std
         return platform::status::kInvalidParameter;
     }
     *key = 0;
-    std::vector<std::string> names = SplitRegistryPath(path);
-    if (((access & kChangeRights) != 0 || Find(root, names) == nullptr) &&
-        WriteDenied(root, names, false)) {
+    if (((access & kChangeRights) != 0 || !Find(root, path)) && WriteDenied(root, path, false)) {
         return platform::status::kAccessDenied;
     }
-    FindOrCreate(root, names);
-    *key = NewHandle(root, std::move(names), access);
+    *key = NewHandle(FindOrCreate(root, path), access);
     return platform::status::kSuccess;
 }
 
@@ -260,10 +299,17 @@ platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const st
     if (WriteDenied(root, names, true)) {
         return platform::status::kAccessDenied;
     }
-    std::string last = names.back();
+    const std::string last = names.back();
     names.pop_back();
-    Node* parent = Find(root, names);
-    if (parent == nullptr || parent->children.erase(last) == 0) {
+    std::shared_ptr<Node> parent = roots_[RootIndex(root)];
+    for (const std::string& name : names) {
+        const auto it = parent->children.find(name);
+        if (it == parent->children.end()) {
+            return platform::status::kFileNotFound;
+        }
+        parent = it->second;
+    }
+    if (parent->children.erase(last) == 0) {
         return platform::status::kFileNotFound;
     }
     return platform::status::kSuccess;
@@ -275,8 +321,7 @@ platform::Status ModelRegistry::CloseKey(platform::RegistryKeyHandle key) {
 
 void ModelRegistry::SetRaw(platform::RegistryRoot root, const std::string& path,
                            const std::string& name, const RegistryValueData& data) {
-    Node* node = FindOrCreate(root, SplitRegistryPath(path));
-    node->values[name] = data;
+    FindOrCreate(root, path)->values[name] = data;
 }
 
 void ModelRegistry::SetString(platform::RegistryRoot root, const std::string& path,
@@ -305,8 +350,8 @@ void ModelRegistry::SetBinary(platform::RegistryRoot root, const std::string& pa
 
 bool ModelRegistry::GetRaw(platform::RegistryRoot root, const std::string& path,
                            const std::string& name, RegistryValueData* data) const {
-    Node* node = Find(root, SplitRegistryPath(path));
-    if (node == nullptr) {
+    const std::shared_ptr<Node> node = Find(root, path);
+    if (!node) {
         return false;
     }
     auto it = node->values.find(name);
@@ -318,13 +363,13 @@ bool ModelRegistry::GetRaw(platform::RegistryRoot root, const std::string& path,
 }
 
 bool ModelRegistry::KeyExists(platform::RegistryRoot root, const std::string& path) const {
-    return Find(root, SplitRegistryPath(path)) != nullptr;
+    return static_cast<bool>(Find(root, path));
 }
 
 void ModelRegistry::RemoveValue(platform::RegistryRoot root, const std::string& path,
                                 const std::string& name) {
-    Node* node = Find(root, SplitRegistryPath(path));
-    if (node != nullptr) {
+    const std::shared_ptr<Node> node = Find(root, path);
+    if (node) {
         node->values.erase(name);
     }
 }

@@ -80,8 +80,7 @@ class ModelRegistry : public platform::Registry {
 
   private:
     struct OpenHandle {
-        platform::RegistryRoot root;
-        std::vector<std::string> path;
+        std::weak_ptr<Node> key;
         std::uint32_t access;
     };
 
@@ -91,17 +90,20 @@ class ModelRegistry : public platform::Registry {
     };
 
     // Whether a change at `path` is refused: it is at or below a denied key
-    // or (`withSubtree`) an existing denied key lies below it.
+    // or (`withSubtree`) an existing denied key lies below it. Answers at
+    // once while nothing is denied, so that ordinary opens copy nothing.
+    bool WriteDenied(platform::RegistryRoot root, const std::string& path, bool withSubtree) const;
     bool WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
                      bool withSubtree) const;
-    Node* Find(platform::RegistryRoot root, const std::vector<std::string>& path) const;
-    Node* FindOrCreate(platform::RegistryRoot root, const std::vector<std::string>& path);
+    // The key at `path` ("A\B", empty names skipped), read in place.
+    std::shared_ptr<Node> Find(platform::RegistryRoot root, const std::string& path) const;
+    bool Exists(platform::RegistryRoot root, const std::vector<std::string>& path) const;
+    std::shared_ptr<Node> FindOrCreate(platform::RegistryRoot root, const std::string& path);
     Node* Resolve(platform::RegistryKeyHandle key, std::uint32_t needed,
                   platform::Status* status) const;
-    platform::RegistryKeyHandle NewHandle(platform::RegistryRoot root,
-                                          std::vector<std::string> path, std::uint32_t access);
+    platform::RegistryKeyHandle NewHandle(const std::shared_ptr<Node>& key, std::uint32_t access);
 
-    std::unique_ptr<Node> roots_[3];
+    std::shared_ptr<Node> roots_[3];
     std::map<platform::RegistryKeyHandle, OpenHandle> handles_;
     std::vector<DeniedKey> denied_;
     platform::RegistryKeyHandle nextHandle_ = 0x1000;

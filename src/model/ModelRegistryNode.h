@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/ModelRegistry.h"
 
@@ -15,8 +16,11 @@ inline char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Transparent, so names are looked up as views of a longer path without
+// copying them out first.
 struct NoCaseLess {
-    bool operator()(const std::string& a, const std::string& b) const {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const {
         return std::lexicographical_compare(
             a.begin(), a.end(), b.begin(), b.end(),
             [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
@@ -37,7 +41,9 @@ inline int RootIndex(platform::RegistryRoot root) {
 
 struct ModelRegistry::Node {
     std::string name;  // as first created (maps keep the first spelling of a name)
-    std::map<std::string, std::unique_ptr<Node>, NoCaseLess> children;
+    // Shared so that open handles can hold their key weakly: a deleted
+    // key's handles go stale with it.
+    std::map<std::string, std::shared_ptr<Node>, NoCaseLess> children;
     std::map<std::string, RegistryValueData, NoCaseLess> values;
 };
 

@@ -16,32 +16,95 @@ std::string BaseName(const std::string& moduleName) {
 
 }  // namespace
 
-bool ModelProcesses::ListModuleNames(std::vector<std::string>* names) {
-    names->clear();
+bool ModelProcesses::FindProcess(const ModuleTest& test, platform::ProcessId* found) {
     if (failEnumeration) {
         return false;
     }
     // EnumProcesses fills a fixed buffer: processes beyond it are not seen.
-    const std::size_t seen = std::min(running.size(), platform::kMaxProcesses);
-    names->assign(running.begin(), running.begin() + static_cast<std::ptrdiff_t>(seen));
-    return true;
+    // A copy: the test may start or stop processes.
+    const std::size_t seen = std::min(running_.size(), platform::kMaxProcesses);
+    const std::vector<Process> listed(running_.begin(),
+                                      running_.begin() + static_cast<std::ptrdiff_t>(seen));
+    for (const Process& process : listed) {
+        if (test(process.name)) {
+            if (found != nullptr) {
+                *found = process.id;
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
-void ModelProcesses::Start(const std::string& moduleName) {
-    running.push_back(BaseName(moduleName));
+bool ModelProcesses::ModuleNameOf(platform::ProcessId id, std::string* name) {
+    for (const Process& process : running_) {
+        if (process.id == id) {
+            *name = process.name;
+            return true;
+        }
+    }
+    return false;
+}
+
+platform::ProcessId ModelProcesses::WindowProcess(platform::WindowHandle window) {
+    if (window == platform::kNoWindow || (desktop_ != nullptr && !desktop_->IsWindow(window))) {
+        return platform::kNoProcess;
+    }
+    const auto owner = windowProcesses_.find(window);
+    return owner != windowProcesses_.end() ? owner->second : hostProcess_;
+}
+
+platform::ProcessId ModelProcesses::Start(const std::string& moduleName) {
+    const platform::ProcessId id = nextId_;
+    nextId_ += 4;
+    running_.push_back(Process{id, BaseName(moduleName)});
+    return id;
 }
 
 bool ModelProcesses::Stop(const std::string& moduleName) {
-    auto found = std::find(running.begin(), running.end(), BaseName(moduleName));
-    if (found == running.end()) {
+    const std::string name = BaseName(moduleName);
+    auto found = std::find_if(running_.begin(), running_.end(),
+                              [&name](const Process& process) { return process.name == name; });
+    if (found == running_.end()) {
         return false;
     }
-    running.erase(found);
+    running_.erase(found);
+    return true;
+}
+
+bool ModelProcesses::StopProcess(platform::ProcessId id) {
+    auto found = std::find_if(running_.begin(), running_.end(),
+                              [id](const Process& process) { return process.id == id; });
+    if (found == running_.end()) {
+        return false;
+    }
+    running_.erase(found);
     return true;
 }
 
 bool ModelProcesses::IsRunning(const std::string& moduleName) const {
-    return std::find(running.begin(), running.end(), BaseName(moduleName)) != running.end();
+    const std::string name = BaseName(moduleName);
+    return std::any_of(running_.begin(), running_.end(),
+                       [&name](const Process& process) { return process.name == name; });
+}
+
+void ModelProcesses::SetRunning(const std::vector<std::string>& moduleNames) {
+    running_.clear();
+    for (const std::string& name : moduleNames) {
+        Start(name);
+    }
+}
+
+std::vector<std::string> ModelProcesses::Names() const {
+    std::vector<std::string> names;
+    for (const Process& process : running_) {
+        names.push_back(process.name);
+    }
+    return names;
+}
+
+void ModelProcesses::SetWindowProcess(platform::WindowHandle window, platform::ProcessId process) {
+    windowProcesses_[window] = process;
 }
 
 std::intptr_t ModelShell::Execute(platform::WindowHandle owner, const std::string& verb,

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,21 +15,51 @@ namespace model {
 
 class ModelDesktop;
 
-// Processes: a list of first-module base names the tests and the model
-// Skype maintain. As on Windows, only the first kMaxProcesses are listed.
+// Processes: a list of processes (an identifier and the base name of the
+// first module) that the tests and the model Skype keep, in enumeration
+// order, and which process made which window. As on Windows, only the first
+// kMaxProcesses are enumerated, and a window that is gone belongs to nobody.
 class ModelProcesses : public platform::Processes {
   public:
-    bool ListModuleNames(std::vector<std::string>* names) override;
+    // `desktop` (optional) tells which windows still exist.
+    explicit ModelProcesses(ModelDesktop* desktop = nullptr) : desktop_(desktop) {}
 
-    // Starts a process whose first module is `moduleName`; a folder in front
-    // of the name is dropped, since only base names are ever listed.
-    void Start(const std::string& moduleName);
+    bool FindProcess(const ModuleTest& test, platform::ProcessId* found) override;
+    bool ModuleNameOf(platform::ProcessId process, std::string* name) override;
+    platform::ProcessId WindowProcess(platform::WindowHandle window) override;
+
+    // Starts a process whose first module is `moduleName` and answers its
+    // identifier; a folder in front of the name is dropped, since only base
+    // names are ever listed.
+    platform::ProcessId Start(const std::string& moduleName);
     // Removes one process with that name; false if none runs.
     bool Stop(const std::string& moduleName);
+    // Removes the process with that identifier; false if it does not run.
+    bool StopProcess(platform::ProcessId process);
     bool IsRunning(const std::string& moduleName) const;
+    // Replaces every process by new ones with these names, in this order.
+    void SetRunning(const std::vector<std::string>& moduleNames);
+    // The base names, in enumeration order (all of them, beyond the limit too).
+    std::vector<std::string> Names() const;
 
-    std::vector<std::string> running;
+    // `window` was made by `process`. Windows of the desktop that no process
+    // claims belong to the host process (the program the tests run in).
+    void SetWindowProcess(platform::WindowHandle window, platform::ProcessId process);
+    void SetHostProcess(platform::ProcessId process) { hostProcess_ = process; }
+
     bool failEnumeration = false;
+
+  private:
+    struct Process {
+        platform::ProcessId id;
+        std::string name;
+    };
+
+    ModelDesktop* desktop_;
+    std::vector<Process> running_;
+    std::map<platform::WindowHandle, platform::ProcessId> windowProcesses_;
+    platform::ProcessId hostProcess_ = platform::kNoProcess;
+    platform::ProcessId nextId_ = 1000;  // multiples of 4, as Windows hands them out
 };
 
 // Shell: records every ShellExecute; `onExecute` (when set) acts on it, for

@@ -1,7 +1,6 @@
 #include "model/ModelText.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace model {
 
@@ -130,34 +129,60 @@ Weights WeightsOf(char32_t c) {
     return w;
 }
 
-int CompareLevel(const std::vector<int>& a, const std::vector<int>& b) {
-    std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+// The next weight of `level` in `text` from *pos on (moving *pos past it),
+// false at the end. Levels 0 to 2 are the primary, accent and case weights
+// of the characters the first level weighs; level 3 is the code of the
+// characters it ignores. Streaming the levels keeps the comparison free of
+// allocations: it runs for every record of a sorted or searched list.
+bool NextWeight(const std::wstring& text, std::size_t* pos, int level, int* weight) {
+    while (*pos < text.size()) {
+        const wchar_t w = text[(*pos)++];
+        const Weights weights = WeightsOf(static_cast<char32_t>(w));
+        const bool ignored = weights.primary == 0;
+        if (level == 3) {
+            if (ignored) {
+                *weight = static_cast<int>(w);
+                return true;
+            }
+            continue;
+        }
+        if (ignored) {
+            continue;
+        }
+        *weight = level == 0   ? weights.primary
+                  : level == 1 ? weights.diacritic
+                               : weights.caseWeight;
+        return true;
     }
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return 0;
+    return false;
+}
+
+// Element by element, then the shorter sequence first.
+int CompareLevel(const std::wstring& a, const std::wstring& b, int level) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (;;) {
+        int weightA = 0;
+        int weightB = 0;
+        const bool moreA = NextWeight(a, &i, level, &weightA);
+        const bool moreB = NextWeight(b, &j, level, &weightB);
+        if (!moreA || !moreB) {
+            return moreA == moreB ? 0 : moreA ? 1 : -1;
+        }
+        if (weightA != weightB) {
+            return weightA < weightB ? -1 : 1;
+        }
+    }
 }
 
 }  // namespace
 
 int ModelText::CompareLocale(const std::wstring& a, const std::wstring& b) {
-    std::vector<int> levels[2][4];
-    const std::wstring* texts[2] = {&a, &b};
-    for (int t = 0; t < 2; ++t) {
-        for (wchar_t w : *texts[t]) {
-            Weights weights = WeightsOf(static_cast<char32_t>(w));
-            if (weights.primary == 0) {
-                levels[t][3].push_back(static_cast<int>(w));
-                continue;
-            }
-            levels[t][0].push_back(weights.primary);
-            levels[t][1].push_back(weights.diacritic);
-            levels[t][2].push_back(weights.caseWeight);
-        }
+    if (a == b) {
+        return 0;
     }
     for (int level = 0; level < 4; ++level) {
-        int order = CompareLevel(levels[0][level], levels[1][level]);
+        const int order = CompareLevel(a, b, level);
         if (order != 0) return order;
     }
     return 0;

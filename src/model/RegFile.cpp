@@ -55,9 +55,11 @@ std::string ValueText(const RegistryValueData& value) {
         std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(number));
         return text;
     }
-    std::string text = value.type == platform::regtype::kBinary
-                           ? "hex:"
-                           : "hex(" + std::to_string(value.type) + "):";
+    // The type in hexadecimal, as REGEDIT writes it and ParseData reads it:
+    // type 10 is hex(a).
+    char type[16];
+    std::snprintf(type, sizeof type, "hex(%x):", static_cast<unsigned>(value.type));
+    std::string text = value.type == platform::regtype::kBinary ? "hex:" : type;
     for (std::size_t i = 0; i < value.bytes.size(); ++i) {
         char byte[4];
         std::snprintf(byte, sizeof byte, "%02x", value.bytes[i]);
@@ -88,6 +90,21 @@ bool ReadQuoted(Cursor* cursor, std::string* text) {
         *text += c;
     }
     return false;  // no closing quote
+}
+
+// A value line whose data is a hex list ("name"=hex...). Only such a line
+// goes on after a trailing "\": a string's text may end with one.
+bool IsHexValueLine(const std::string& line) {
+    Cursor cursor{line};
+    std::string name;
+    if (cursor.Peek() == '@') {
+        ++cursor.pos;
+    } else if (!ReadQuoted(&cursor, &name)) {
+        return false;
+    }
+    if (cursor.Peek() != '=') return false;
+    const std::size_t data = line.find_first_not_of(" \t", cursor.pos + 1);
+    return data != std::string::npos && line.compare(data, 3, "hex") == 0;
 }
 
 int HexDigit(char c) {
@@ -168,6 +185,7 @@ std::string Trim(const std::string& text) {
     return text.substr(begin, end - begin + 1);
 }
 
+void SaveValues(const ModelRegistry::Node& node, std::ostringstream* out);
 void SaveNode(const std::string& path, const ModelRegistry::Node& node, std::ostringstream* out);
 
 }  // namespace
@@ -180,6 +198,11 @@ std::string ModelRegistry::SaveText() const {
                                             platform::RegistryRoot::LocalMachine};
     for (platform::RegistryRoot root : order) {
         const Node& node = *roots_[RootIndex(root)];
+        // A root's own values ("[HKEY_CURRENT_USER]" then "a"="b") are kept too.
+        if (!node.values.empty()) {
+            out << "\n[" << RootName(root) << "]\n";
+            SaveValues(node, &out);
+        }
         for (const auto& child : node.children) {
             SaveNode(RootName(root) + "\\" + child.second->name, *child.second, &out);
         }
@@ -189,12 +212,16 @@ std::string ModelRegistry::SaveText() const {
 
 namespace {
 
-void SaveNode(const std::string& path, const ModelRegistry::Node& node, std::ostringstream* out) {
-    *out << "\n[" << path << "]\n";
+void SaveValues(const ModelRegistry::Node& node, std::ostringstream* out) {
     for (const auto& value : node.values) {
         *out << (value.first.empty() ? "@" : Quote(value.first)) << "=" << ValueText(value.second)
              << "\n";
     }
+}
+
+void SaveNode(const std::string& path, const ModelRegistry::Node& node, std::ostringstream* out) {
+    *out << "\n[" << path << "]\n";
+    SaveValues(node, out);
     for (const auto& child : node.children) {
         SaveNode(path + "\\" + child.second->name, *child.second, out);
     }
@@ -219,7 +246,7 @@ bool ModelRegistry::LoadText(const std::string& text, std::vector<std::string>* 
         const int startLine = lineNumber;
         std::string line = Trim(raw);
         // Long hex lists continue on the next line after a trailing "\".
-        while (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos) {
+        while (!line.empty() && line.back() == '\\' && IsHexValueLine(line)) {
             line.pop_back();
             if (!std::getline(in, raw)) break;
             ++lineNumber;
@@ -251,7 +278,7 @@ bool ModelRegistry::LoadText(const std::string& text, std::vector<std::string>* 
                 DeleteTree(root, keyPath);
                 haveKey = false;
             } else {
-                FindOrCreate(root, SplitRegistryPath(keyPath));
+                FindOrCreate(root, keyPath);
                 haveKey = true;
             }
             continue;

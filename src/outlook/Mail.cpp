@@ -37,8 +37,12 @@ void CMail::ReadSender(const outlook::Application& application) {
 }
 
 void CMail::ReadSkypeNames() {
-    const std::wstring body = item_.Body();
-    if (body.empty() || body.size() >= kMaxScannedBody) {
+    // Judged by its length before any copy is made, and counted in UTF-16
+    // units as Windows counts the COM string, so that the model and the DLL
+    // give up on the same bodies.
+    const host::Variant answer = item_.BodyVariant();
+    const std::wstring& body = answer.bstr();
+    if (body.empty() || text::Utf16Length(body) >= kMaxScannedBody) {
         return;
     }
     for (const std::string& name : outlook::FindCalltoNames(text::ToAnsi(body))) {

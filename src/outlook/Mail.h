@@ -20,7 +20,8 @@ typedef boost::shared_ptr<CMail> CMailPtr;
 
 class CMail {
   public:
-    // Bodies this long (in characters) or longer are not scanned for links.
+    // Bodies this long (in UTF-16 units, as Windows counts a COM string) or
+    // longer are not scanned for links.
     static constexpr std::size_t kMaxScannedBody = 512000;
 
     // Reads the sender through a reply that is never shown or saved, and the

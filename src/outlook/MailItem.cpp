@@ -22,6 +22,8 @@ MailItem MailItem::Reply() const { return MailItem(CallForDispatch("Reply")); }
 
 std::wstring MailItem::Body() const { return GetText("Body"); }
 
+host::Variant MailItem::BodyVariant() const { return GetVariant("Body"); }
+
 Recipients MailItem::Recipients() const { return outlook::Recipients(GetDispatch("Recipients")); }
 
 }  // namespace outlook

@@ -34,6 +34,9 @@ class MailItem : public host::TypedObject {
     MailItem Reply() const;
     // The plain-text body; empty when absent or unreadable.
     std::wstring Body() const;
+    // The body as the host answered it (a VT_BSTR, or VT_EMPTY when absent
+    // or unreadable), so that its length can be judged before it is copied.
+    host::Variant BodyVariant() const;
     outlook::Recipients Recipients() const;
 };
 

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "host/Variant.h"
 #include "platform/Windowing.h"
 #include "skype/ConnectionStatus.h"
+#include "skype/HandleIndex.h"
 
 class CContact;
 class CSkypeBuddy;
@@ -79,6 +81,11 @@ class CSkype : public platform::WindowHandler {
     std::string AdviseAPIError(const APIErrorCallback& callback);
     // Removes the key from all three tables (absent keys are ignored).
     void Unadvise(const std::string& key);
+    // From now on the API-result observer `key` hears only the "USER"
+    // notifications about `handle` (compared as the buddy records compare
+    // handles): a record ignores every other reply, and a reply then costs
+    // the same however many records there are. Unknown keys are ignored.
+    void LimitAPIResultToUser(const std::string& key, const std::wstring& handle);
 
     // Records a new status and tells the observers (nothing when unchanged).
     void OnChangeConnectionStatus(ConnectionStatus status);
@@ -92,7 +99,7 @@ class CSkype : public platform::WindowHandler {
     CSkypeBuddyPtr FindBuddy(const std::wstring& handle);
     CSkypeBuddyPtr FindBuddy(const CContact& contact);
     // A copy of the list, in its current order.
-    std::vector<CSkypeBuddyPtr> GetBuddyList() const { return buddies_; }
+    std::vector<CSkypeBuddyPtr> GetBuddyList() const { return *buddies_; }
 
     // --- Calls and chats ---
     // True when a command may be sent now; false after telling the user why not.
@@ -129,6 +136,18 @@ class CSkype : public platform::WindowHandler {
     void HandleReply(const std::string& reply);
     void OnUsersReply(const std::string& list);
     void NotifyAPIResult(const std::string& reply);
+    // The record in the list whose handle equals `handle`, found through
+    // the index: the first in list order when several are.
+    CSkypeBuddyPtr FindListed(const std::wstring& handle) const;
+    // Empties the list and its index; the records go with their last holder.
+    void ForgetBuddies();
+
+    // The list shared, not copied, for a walk in which replies may arrive:
+    // a change made meanwhile copies the list first (MutableBuddies), so
+    // the walk goes on over the list, and the records, as they were.
+    typedef std::vector<CSkypeBuddyPtr> BuddyVector;
+    boost::shared_ptr<const BuddyVector> BuddySnapshot() const { return buddies_; }
+    BuddyVector& MutableBuddies();
     void NotifyAPIError(int code, const std::string& description);
     void NotifyConnectionStatus(ConnectionStatus status);
     void StartDiscovery();
@@ -146,12 +165,27 @@ class CSkype : public platform::WindowHandler {
     ConnectionStatus connectionStatus_ = kConnectionUnknown;
     std::string currentUserHandle_;
     int protocol_ = 0;
-    std::vector<CSkypeBuddyPtr> buddies_;
+    boost::shared_ptr<BuddyVector> buddies_;  // never null
+    HandleIndex<CSkypeBuddyPtr> buddyIndex_;  // the records of buddies_ by handle
     int pingsSent_ = 0;
     int pongsReceived_ = 0;
     ConnectionStatusTable connectionStatusObservers_;
     APIResultTable apiResultObservers_;
     APIErrorTable apiErrorObservers_;
+    // The API-result observers limited to one user (the records), by that
+    // user's handle and by key, and the observers that hear every reply.
+    struct LimitedObserver {
+        std::string key;
+        APIResultCallback callback;
+        bool operator==(const LimitedObserver& other) const { return key == other.key; }
+    };
+    HandleIndex<LimitedObserver> userResultObservers_;
+    std::map<std::string, std::wstring> userOfResultObserver_;
+    std::set<std::string> allResultObservers_;
+    // Counts every subscription and unsubscription of an API-result
+    // observer, so that a walk over them sees whether a nested reply
+    // changed the table while it ran.
+    std::uint64_t resultObserverChanges_ = 0;
 
     boost::shared_ptr<OwnerLink> ownerLink_;
 };

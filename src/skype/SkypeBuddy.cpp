@@ -1,8 +1,11 @@
 #include "skype/SkypeBuddy.h"
 
+#include <utility>
+
 #include <boost/bind/bind.hpp>
 
 #include "platform/Platform.h"
+#include "skype/SkypeReply.h"
 #include "util/CaughtExceptions.h"
 #include "util/Text.h"
 #include "util/Trace.h"
@@ -20,6 +23,9 @@ CSkypeBuddy::CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFrien
     TANDREL_TRACE("CSkypeBuddy::CSkypeBuddy");
     key_ = owner->AdviseAPIResult(
         boost::bind(&CSkypeBuddy::OnReturnAPIResult, this, boost::placeholders::_1));
+    // Only notifications about this user can change the record: the owner
+    // hands it no others, however long its list.
+    owner->LimitAPIResultToUser(key_, handle_);
 }
 
 CSkypeBuddy::~CSkypeBuddy() {
@@ -34,16 +40,14 @@ CSkypeBuddy::~CSkypeBuddy() {
 }
 
 std::wstring CSkypeBuddy::StatusTextFor(const std::wstring& onlineStatus) {
-    static const struct {
-        const wchar_t* word;
-        const wchar_t* text;
-    } kStatuses[] = {
+    // Made once: every status notification looks its word up here.
+    static const std::pair<std::wstring, std::wstring> kStatuses[] = {
         {L"OFFLINE", L"Offline"},  {L"ONLINE", L"Online"},      {L"AWAY", L"Away"},
         {L"NA", L"Not Available"}, {L"DND", L"Do Not Disturb"},
     };
     for (const auto& status : kStatuses) {
-        if (SameText(onlineStatus, status.word)) {
-            return status.text;
+        if (SameText(onlineStatus, status.first)) {
+            return status.second;
         }
     }
     return L"Unavailable";
@@ -51,26 +55,18 @@ std::wstring CSkypeBuddy::StatusTextFor(const std::wstring& onlineStatus) {
 
 void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
     TANDREL_TRACE("CSkypeBuddy::OnReturnAPIResult");
-    static const char kMarker[] = "USER ";
-    if (reply.find(kMarker) == std::string::npos) {
+    skype_reply::UserNotification notification;
+    if (!skype_reply::ReadUserNotification(reply, &notification)) {
         return;
     }
-    // "USER <handle> <property> <value>", read from position 5 whatever
-    // stands before it.
-    const std::string rest = reply.substr(sizeof(kMarker) - 1);
-    const std::size_t handleEnd = rest.find(' ');
-    if (handleEnd == std::string::npos) {
+    if (!SameText(text::FromAnsi(notification.handle), handle_)) {
         return;
     }
-    if (!SameText(text::FromAnsi(rest.substr(0, handleEnd)), handle_)) {
-        return;
-    }
-    const std::size_t propertyEnd = rest.find(' ', handleEnd + 1);
-    if (propertyEnd == std::string::npos) {
+    if (!notification.hasValue) {
         return;  // a property without a value part says nothing
     }
-    const std::string property = rest.substr(handleEnd + 1, propertyEnd - handleEnd - 1);
-    const std::wstring value = text::FromAnsi(rest.substr(propertyEnd + 1));
+    const std::string& property = notification.property;
+    const std::wstring value = text::FromAnsi(notification.value);
 
     if (property == "FULLNAME") {
         fullName_ = value;

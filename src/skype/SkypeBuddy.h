@@ -25,13 +25,16 @@ class CSkypeBuddy {
     // Asks Skype for "FULLNAME", then "ONLINESTATUS".
     void Refresh();
 
-    std::wstring GetHandle() const { return handle_; }
+    // The handle never changes, so a reference is as good as a copy.
+    const std::wstring& GetHandle() const { return handle_; }
     std::wstring GetFullName() const { return fullName_; }
     std::wstring GetStatusText() const { return statusText_; }
     std::wstring GetHomePhone() const { return homePhone_; }
     std::wstring GetOfficePhone() const { return officePhone_; }
     std::wstring GetMobilePhone() const { return mobilePhone_; }
     bool IsFriend() const { return isFriend_; }
+    // The key of its API-result subscription.
+    const std::string& GetSubscriptionKey() const { return key_; }
     // The handle, then " (" status text ")" when there is a status text:
     // "echo123 (Online)".
     std::wstring GetDisplayName() const;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <boost/make_shared.hpp>
+
 #include "outlook/Contact.h"
 #include "platform/Platform.h"
 #include "skype/Skype.h"
@@ -61,12 +63,33 @@ void CSkype::AddBuddy(const std::wstring& handle, bool isFriend) {
     if (handle.empty() || FindBuddy(handle)) {
         return;
     }
-    buddies_.push_back(CSkypeBuddyPtr(new CSkypeBuddy(this, handle, isFriend)));
+    // One allocation for the record and its count: the ONLINE refresh and
+    // every notification touch both.
+    const CSkypeBuddyPtr buddy = boost::make_shared<CSkypeBuddy>(this, handle, isFriend);
+    MutableBuddies().push_back(buddy);
+    buddyIndex_.Insert(buddy->GetHandle(), buddy);
 }
 
 CSkypeBuddyPtr CSkype::FindBuddy(const std::wstring& handle) {
     TANDREL_TRACE("CSkype::FindBuddy");
-    for (const CSkypeBuddyPtr& buddy : buddies_) {
+    return FindListed(handle);
+}
+
+CSkypeBuddyPtr CSkype::FindListed(const std::wstring& handle) const {
+    CSkypeBuddyPtr first;
+    std::size_t equal = 0;
+    buddyIndex_.ForEachEqual(handle, [&first, &equal](const CSkypeBuddyPtr& buddy) {
+        if (!first) {
+            first = buddy;
+        }
+        ++equal;
+    });
+    if (equal <= 1) {
+        return first;
+    }
+    // Several records compare equal to it (their handles differ only in
+    // what the locale ignores): the first in list order answers.
+    for (const CSkypeBuddyPtr& buddy : *buddies_) {
         if (SameText(buddy->GetHandle(), handle)) {
             return buddy;
         }
@@ -74,15 +97,31 @@ CSkypeBuddyPtr CSkype::FindBuddy(const std::wstring& handle) {
     return CSkypeBuddyPtr();
 }
 
+void CSkype::ForgetBuddies() {
+    // Records unsubscribe as they go; the list and its index are emptied
+    // before the last reference to any of them is let go.
+    boost::shared_ptr<BuddyVector> doomed = boost::make_shared<BuddyVector>();
+    doomed.swap(buddies_);
+    HandleIndex<CSkypeBuddyPtr> doomedIndex;
+    doomedIndex.Swap(buddyIndex_);
+}
+
+CSkype::BuddyVector& CSkype::MutableBuddies() {
+    if (!buddies_.unique()) {
+        buddies_ = boost::make_shared<BuddyVector>(*buddies_);
+    }
+    return *buddies_;
+}
+
 CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {
     TANDREL_TRACE("CSkype::FindBuddy");
     const std::string key = SurnameKey(contact);
     const bool keyUsable = key.size() >= kMinimumSurnameKey;
-    // A copy: the walk converts text, which never sends, but the list must
-    // not change under it either way.
-    const std::vector<CSkypeBuddyPtr> buddies = buddies_;
-    for (const CSkypeBuddyPtr& buddy : buddies) {
-        const std::wstring handle = buddy->GetHandle();
+    // A snapshot: the walk converts text, which never sends, but the list
+    // must not change under it either way.
+    const boost::shared_ptr<const BuddyVector> buddies = BuddySnapshot();
+    for (const CSkypeBuddyPtr& buddy : *buddies) {
+        const std::wstring& handle = buddy->GetHandle();
         const std::wstring fullName = buddy->GetFullName();
         if (SameText(handle, contact.GetSkypeName())) {
             return buddy;
@@ -110,14 +149,15 @@ void CSkype::OnUsersReply(const std::string& list) {
         AddBuddy(text::FromAnsi(handle), true);
     }
     platform::sleeper().Sleep(kPauseAfterListMs);
-    std::stable_sort(buddies_.begin(), buddies_.end(),
+    BuddyVector& buddies = MutableBuddies();
+    std::stable_sort(buddies.begin(), buddies.end(),
                      [](const CSkypeBuddyPtr& a, const CSkypeBuddyPtr& b) {
                          return platform::text().CompareLocale(a->GetHandle(), b->GetHandle()) < 0;
                      });
     // Each refresh sends, and replies inside the sends may add, sort or
-    // empty the list: walk a copy, so every record is asked once.
-    const std::vector<CSkypeBuddyPtr> sorted = buddies_;
-    for (const CSkypeBuddyPtr& buddy : sorted) {
+    // empty the list: walk a snapshot, so every record is asked once.
+    const boost::shared_ptr<const BuddyVector> sorted = BuddySnapshot();
+    for (const CSkypeBuddyPtr& buddy : *sorted) {
         buddy->Refresh();
     }
 }

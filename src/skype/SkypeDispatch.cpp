@@ -1,8 +1,11 @@
 // CSkype's reply dispatch: reading WM_COPYDATA, classifying each reply by
 // its first marker, the connection status, and the three observer tables.
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
+
+#include <boost/container/small_vector.hpp>
 
 #include "platform/Platform.h"
 #include "skype/Skype.h"
@@ -20,25 +23,20 @@ int ClampToInt(long value) { return value > INT_MAX ? INT_MAX : static_cast<int>
 // Stores `callback` under a key no other subscription of `table` holds.
 template <class Table>
 std::string Subscribe(Table& table, const typename Table::mapped_type& callback) {
-    std::string key = NewSubscriptionKey();
-    while (table.count(key) != 0) {
-        key = NewSubscriptionKey();
+    for (;;) {
+        std::string key = NewSubscriptionKey();
+        if (table.emplace(key, callback).second) {
+            return key;
+        }
     }
-    table[key] = callback;
-    return key;
 }
 
-// Calls every observer of `table` that was subscribed when the walk began
-// and is still subscribed when its turn comes, each once, in key order. A
-// callback may (through a nested reply) add or remove subscriptions: the
-// walk goes over a copy of the keys and calls a copy of each callback.
+// Calls the observers of `table` under `keys` (ascending) that are still
+// subscribed when their turn comes, each once. A callback may (through a
+// nested reply) add or remove subscriptions: the keys are a copy, and each
+// callback called is a copy.
 template <class Table, class... Args>
-void NotifyEach(const Table& table, const Args&... args) {
-    std::vector<std::string> keys;
-    keys.reserve(table.size());
-    for (const auto& entry : table) {
-        keys.push_back(entry.first);
-    }
+void NotifyKeys(const Table& table, const std::vector<std::string>& keys, const Args&... args) {
     for (const std::string& key : keys) {
         const auto found = table.find(key);
         if (found == table.end()) {
@@ -49,6 +47,18 @@ void NotifyEach(const Table& table, const Args&... args) {
             callback(args...);
         }
     }
+}
+
+// Every observer of `table` that was subscribed when the walk began, in
+// key order.
+template <class Table, class... Args>
+void NotifyEach(const Table& table, const Args&... args) {
+    std::vector<std::string> keys;
+    keys.reserve(table.size());
+    for (const auto& entry : table) {
+        keys.push_back(entry.first);
+    }
+    NotifyKeys(table, keys, args...);
 }
 
 }  // namespace
@@ -98,10 +108,10 @@ void CSkype::OnChangeConnectionStatus(ConnectionStatus status) {
     }
     connectionStatus_ = status;
     if (status == kConnectionOnline) {
-        // Bring the displayed states up to date. A copy: replies arriving
-        // inside the sends may change the list.
-        const std::vector<CSkypeBuddyPtr> buddies = buddies_;
-        for (const CSkypeBuddyPtr& buddy : buddies) {
+        // Bring the displayed states up to date. A snapshot: replies
+        // arriving inside the sends may change the list.
+        const boost::shared_ptr<const BuddyVector> buddies = BuddySnapshot();
+        for (const CSkypeBuddyPtr& buddy : *buddies) {
             GetUserProperty(L"ONLINESTATUS", buddy->GetHandle());
         }
     } else if (status == kConnectionOffline) {
@@ -122,7 +132,26 @@ std::string CSkype::AdviseConnectionStatus(const ConnectionStatusCallback& callb
 
 std::string CSkype::AdviseAPIResult(const APIResultCallback& callback) {
     TANDREL_TRACE("CSkype::AdviseAPIResult");
-    return Subscribe(apiResultObservers_, callback);
+    const std::string key = Subscribe(apiResultObservers_, callback);
+    allResultObservers_.insert(key);
+    ++resultObserverChanges_;
+    return key;
+}
+
+void CSkype::LimitAPIResultToUser(const std::string& key, const std::wstring& handle) {
+    const auto observer = apiResultObservers_.find(key);
+    if (observer == apiResultObservers_.end()) {
+        return;
+    }
+    const LimitedObserver limitedObserver{key, observer->second};
+    const auto limited = userOfResultObserver_.emplace(key, handle);
+    if (!limited.second) {
+        userResultObservers_.Erase(limited.first->second, limitedObserver);
+        limited.first->second = handle;
+    }
+    userResultObservers_.Insert(handle, limitedObserver);
+    allResultObservers_.erase(key);
+    ++resultObserverChanges_;
 }
 
 std::string CSkype::AdviseAPIError(const APIErrorCallback& callback) {
@@ -135,6 +164,13 @@ void CSkype::Unadvise(const std::string& key) {
     connectionStatusObservers_.erase(key);
     apiResultObservers_.erase(key);
     apiErrorObservers_.erase(key);
+    allResultObservers_.erase(key);
+    const auto limited = userOfResultObserver_.find(key);
+    if (limited != userOfResultObserver_.end()) {
+        userResultObservers_.Erase(limited->second, LimitedObserver{key, APIResultCallback()});
+        userOfResultObserver_.erase(limited);
+    }
+    ++resultObserverChanges_;
 }
 
 void CSkype::NotifyConnectionStatus(ConnectionStatus status) {
@@ -142,10 +178,56 @@ void CSkype::NotifyConnectionStatus(ConnectionStatus status) {
 }
 
 void CSkype::NotifyAPIResult(const std::string& reply) {
-    // The records are the observers here: keep every one alive until the
-    // walk is over, even if a nested reply empties the list meanwhile.
-    const std::vector<CSkypeBuddyPtr> keepAlive = buddies_;
-    NotifyEach(apiResultObservers_, reply);
+    // The observers limited to the user a "USER" notification names.
+    boost::container::small_vector<const LimitedObserver*, 2> limited;
+    skype_reply::UserNotification notification;
+    if (!userOfResultObserver_.empty() && skype_reply::ReadUserNotification(reply, &notification)) {
+        userResultObservers_.ForEachEqual(
+            text::FromAnsi(notification.handle),
+            [&limited](const LimitedObserver& observer) { limited.push_back(&observer); });
+    }
+    // The usual case, a notification for one record and nobody else
+    // listening: no table to build.
+    if (allResultObservers_.empty() && limited.size() == 1) {
+        const APIResultCallback callback = limited.front()->callback;
+        if (callback) callback(reply);
+        return;
+    }
+    // Everyone who hears every reply, and those limited to the user, in key
+    // order as one table.
+    std::vector<LimitedObserver> calls;
+    calls.reserve(allResultObservers_.size() + limited.size());
+    for (const std::string& key : allResultObservers_) {
+        calls.push_back(LimitedObserver{key, apiResultObservers_[key]});
+    }
+    const std::size_t everyone = calls.size();
+    for (const LimitedObserver* observer : limited) {
+        calls.push_back(*observer);
+    }
+    const auto byKey = [](const LimitedObserver& a, const LimitedObserver& b) {
+        return a.key < b.key;
+    };
+    const auto firstLimited = calls.begin() + static_cast<std::ptrdiff_t>(everyone);
+    std::sort(firstLimited, calls.end(), byKey);
+    std::inplace_merge(calls.begin(), firstLimited, calls.end(), byKey);
+    // A record's callback never sends, so no record can go while its own
+    // callback runs; one that goes during another observer's call has
+    // unsubscribed by its turn. While nobody subscribes or unsubscribes the
+    // copies made above are the table's own callbacks; after a change each
+    // is looked up again, as NotifyKeys does.
+    const std::uint64_t changes = resultObserverChanges_;
+    for (const LimitedObserver& call : calls) {
+        if (resultObserverChanges_ == changes) {
+            if (call.callback) call.callback(reply);
+            continue;
+        }
+        const auto found = apiResultObservers_.find(call.key);
+        if (found == apiResultObservers_.end()) {
+            continue;
+        }
+        const APIResultCallback callback = found->second;
+        if (callback) callback(reply);
+    }
 }
 
 void CSkype::NotifyAPIError(int code, const std::string& description) {

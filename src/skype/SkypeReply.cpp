@@ -18,6 +18,8 @@ constexpr std::size_t kCurrentUserValue = 18;
 constexpr std::size_t kProtocolValue = 9;
 constexpr std::size_t kErrorValue = 6;
 constexpr std::size_t kUsersValue = 6;
+constexpr char kUserMarker[] = "USER ";
+constexpr std::size_t kUserHandle = sizeof(kUserMarker) - 1;
 
 }  // namespace
 
@@ -79,6 +81,27 @@ Reply Classify(const std::string& text) {
         reply.kind = Kind::Other;
     }
     return reply;
+}
+
+bool ReadUserNotification(const std::string& reply, UserNotification* notification) {
+    if (!Contains(reply, kUserMarker)) {
+        return false;
+    }
+    const std::size_t handleEnd = reply.find(' ', kUserHandle);
+    if (handleEnd == std::string::npos) {
+        return false;
+    }
+    notification->handle.assign(reply, kUserHandle, handleEnd - kUserHandle);
+    const std::size_t propertyEnd = reply.find(' ', handleEnd + 1);
+    notification->hasValue = propertyEnd != std::string::npos;
+    if (!notification->hasValue) {
+        notification->property.assign(reply, handleEnd + 1, std::string::npos);
+        notification->value.clear();
+        return true;
+    }
+    notification->property.assign(reply, handleEnd + 1, propertyEnd - handleEnd - 1);
+    notification->value.assign(reply, propertyEnd + 1, std::string::npos);
+    return true;
 }
 
 std::vector<std::string> SplitUserList(const std::string& list) {

@@ -41,6 +41,21 @@ std::string TextFrom(const std::string& text, std::size_t position);
 // none; saturates at LONG_MAX instead of overflowing.
 long LeadingDigits(const std::string& text);
 
+// A "USER <handle> <property> <value>" notification, read as the buddy
+// records read it: in any reply that contains "USER " (with its blank)
+// anywhere, from position 5 on, whatever stands before it. The value runs
+// to the end of the reply and may hold blanks.
+struct UserNotification {
+    std::string handle;
+    std::string property;
+    std::string value;
+    bool hasValue = false;  // false: no blank after the property name
+};
+
+// False when the reply has no "USER " or no blank after the handle: it is
+// about nobody.
+bool ReadUserNotification(const std::string& reply, UserNotification* notification);
+
 // The handles of a "USERS" list, in order: each runs up to the next ", "
 // (comma and blank). Empty handles (as in "a, , b") are left out.
 std::vector<std::string> SplitUserList(const std::string& list);

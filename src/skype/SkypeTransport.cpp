@@ -35,10 +35,17 @@ CRegistryValuePtr ReadSkypePath() {
     return machine.Query(settings::kSkypePath);
 }
 
+// Case-sensitive, these two spellings only, anywhere in the name:
+// MySkype.exe counts, SKYPE.EXE does not.
+bool IsSkypeImage(const std::string& moduleName) {
+    return moduleName.find(skype_protocol::kProcessName) != std::string::npos ||
+           moduleName.find(skype_protocol::kProcessNameLower) != std::string::npos;
+}
+
 }  // namespace
 
 CSkype::CSkype(const host::DispatchPtr& application)
-    : application_(application), ownerLink_(new OwnerLink{this}) {
+    : application_(application), buddies_(new BuddyVector()), ownerLink_(new OwnerLink{this}) {
     TANDREL_TRACE("CSkype::CSkype");
 }
 
@@ -55,9 +62,12 @@ CSkype::~CSkype() {
     connectionStatusObservers_.clear();
     apiResultObservers_.clear();
     apiErrorObservers_.clear();
+    userResultObservers_.Clear();
+    userOfResultObserver_.clear();
+    allResultObservers_.clear();
     // Records that callers still hold must no longer reach this object.
     ownerLink_->skype = nullptr;
-    buddies_.clear();
+    ForgetBuddies();
     application_.reset();
 }
 
@@ -96,11 +106,7 @@ void CSkype::OnDestroy(platform::WindowHandle self) {
 
 void CSkype::OnDestoy() {
     TANDREL_TRACE("CSkype::OnDestoy");
-    // Records unsubscribe as they go; the list is emptied before the last
-    // reference to any of them is let go.
-    std::vector<CSkypeBuddyPtr> doomed;
-    doomed.swap(buddies_);
-    doomed.clear();
+    ForgetBuddies();
 }
 
 bool CSkype::OnMessage(platform::WindowHandle self, platform::MessageId message,
@@ -217,18 +223,17 @@ bool CSkype::IsSkypeConnected() {
 
 bool CSkype::IsSkypeRunning() {
     TANDREL_TRACE("CSkype::IsSkypeRunning");
-    std::vector<std::string> names;
-    if (!platform::processes().ListModuleNames(&names)) {
-        return false;
+    platform::Processes& processes = platform::processes();
+    // Every command asks. The process that made the window Skype attached
+    // from answers at once while it runs; only when it has gone (or was
+    // never known) are the processes walked, up to the first Skype.
+    const platform::ProcessId attached = processes.WindowProcess(skypeWindow_);
+    std::string name;
+    if (attached != platform::kNoProcess && processes.ModuleNameOf(attached, &name) &&
+        IsSkypeImage(name)) {
+        return true;
     }
-    for (const std::string& name : names) {
-        // Case-sensitive, these two spellings only: SKYPE.EXE does not count.
-        if (name.find(skype_protocol::kProcessName) != std::string::npos ||
-            name.find(skype_protocol::kProcessNameLower) != std::string::npos) {
-            return true;
-        }
-    }
-    return false;
+    return processes.FindProcess(&IsSkypeImage, nullptr);
 }
 
 bool CSkype::IsSkypeInstalled() {

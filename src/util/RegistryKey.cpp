@@ -1,8 +1,8 @@
 #include "util/RegistryKey.h"
 
+#include <array>
 #include <climits>
 #include <cstring>
-#include <vector>
 
 #include "platform/Platform.h"
 #include "util/Settings.h"
@@ -86,7 +86,8 @@ CRegistryValuePtr CRegistryKey::Query(const std::string& name) const {
         size == 0) {
         return CRegistryValuePtr();
     }
-    std::vector<std::uint8_t> buffer(kReadBufferSize, 0);
+    // On the stack: settings are read for every trace record.
+    std::array<std::uint8_t, kReadBufferSize> buffer{};
     std::uint32_t type = 0;
     size = kReadBufferSize;
     if (registry.QueryValue(handle_, name, &type, buffer.data(), &size) !=

@@ -16,6 +16,11 @@ std::wstring FromAnsi(const std::string& ansi);
 // Lower case through the ANSI code page.
 std::string ToLowerAnsi(const std::string& ansi);
 
+// The length of a wide text in UTF-16 code units, as Windows counts a COM
+// string: a character beyond the Basic Multilingual Plane counts twice
+// where wchar_t holds whole characters (as on Linux).
+std::size_t Utf16Length(const std::wstring& wide);
+
 // A string resource of the module, converted to the ANSI code page; empty
 // when the table has no such number.
 std::string LoadAnsiString(unsigned id);

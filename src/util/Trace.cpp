@@ -14,8 +14,11 @@ bool g_firstRecord = true;
 // The trace file's path, or empty when tracing is off. Only a string value
 // names a file; a number or binary value is not a path.
 std::string LogFilePath() {
-    CRegistryKey key(settings::kRoot, settings::kKeyPath, platform::access::kRead);
-    CRegistryValuePtr value = key.Query(settings::kLogFile);
+    // Made once: every record reads the setting.
+    static const std::string kKeyPath = settings::kKeyPath;
+    static const std::string kValueName = settings::kLogFile;
+    CRegistryKey key(settings::kRoot, kKeyPath, platform::access::kRead);
+    CRegistryValuePtr value = key.Query(kValueName);
     if (!value || !value->IsString()) {
         return std::string();
     }

@@ -16,6 +16,10 @@ class CTrace {
     CTrace(const CTrace&) = delete;
     CTrace& operator=(const CTrace&) = delete;
 
+    // Where the guard stands; carried for a debugger, never written.
+    const char* File() const { return file_; }
+    int Line() const { return line_; }
+
     // Number of traced calls in progress.
     static int Depth();
     // Puts the process-wide state back to how the module starts (tests only:
@@ -27,7 +31,7 @@ class CTrace {
 
   private:
     const std::string name_;
-    const std::string file_;
+    const char* const file_;  // __FILE__: lives as long as the module
     const int line_;
 };
 

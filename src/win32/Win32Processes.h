@@ -1,5 +1,5 @@
-// The processes port over PSAPI: EnumProcesses, OpenProcess,
-// EnumProcessModules and GetModuleBaseNameA.
+// The processes port over PSAPI and USER32: EnumProcesses, OpenProcess,
+// EnumProcessModules, GetModuleBaseNameA and GetWindowThreadProcessId.
 #pragma once
 
 #include "platform/Processes.h"
@@ -8,7 +8,9 @@ namespace win32 {
 
 class Win32Processes : public platform::Processes {
   public:
-    bool ListModuleNames(std::vector<std::string>* names) override;
+    bool FindProcess(const ModuleTest& test, platform::ProcessId* found) override;
+    bool ModuleNameOf(platform::ProcessId process, std::string* name) override;
+    platform::ProcessId WindowProcess(platform::WindowHandle window) override;
 };
 
 }  // namespace win32

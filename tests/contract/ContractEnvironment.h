@@ -27,6 +27,8 @@ void PumpMessages(std::uint32_t ms);
 std::uint64_t ClockMs();
 // The base name of this program's image, as the processes port lists it.
 std::string OwnImageName();
+// This program's process identifier, as the processes port reports it.
+platform::ProcessId OwnProcessId();
 // The full path of this program's image, for the shell to start it again.
 std::string OwnImagePath();
 

@@ -11,9 +11,10 @@ constexpr char kOwnImage[] = "contract_model.exe";
 model::ModelPlatform& Model() {
     static model::ModelPlatform instance;
     // The model's process list holds this program, as Windows' would.
+    // The desktop's windows are this program's.
     static const bool started = [] {
         instance.processes.Start("explorer.exe");
-        instance.processes.Start(kOwnImage);
+        instance.processes.SetHostProcess(instance.processes.Start(kOwnImage));
         // The module carries the test bitmap, as the Windows program does.
         instance.pictures.AddBitmap(TANDREL_TEST_BITMAP);
         return true;
@@ -33,6 +34,12 @@ void PumpMessages(std::uint32_t ms) { Model().desktop.Advance(ms); }
 std::uint64_t ClockMs() { return Model().desktop.Now(); }
 
 std::string OwnImageName() { return kOwnImage; }
+
+platform::ProcessId OwnProcessId() {
+    platform::ProcessId own = platform::kNoProcess;
+    Model().processes.FindProcess([](const std::string& name) { return name == kOwnImage; }, &own);
+    return own;
+}
 
 std::string OwnImagePath() { return std::string("C:\\Tandrel\\tests\\") + kOwnImage; }
 

@@ -143,6 +143,18 @@ TEST_F(RegistryContract, DeletingValuesAndTrees) {
     EXPECT_EQ(status::kFileNotFound, registry.OpenKey(kRoot, kScratch, access::kRead, &reopened));
 }
 
+TEST_F(RegistryContract, AHandleToADeletedKeyStaysStaleWhenTheKeyIsMadeAgain) {
+    RegistryKeyHandle old = Create(kScratch + "\\Child");
+    Set(old, "Value", regtype::kDword, {1, 0, 0, 0});
+    ASSERT_EQ(status::kSuccess, registry.DeleteTree(kRoot, kScratch));
+    RegistryKeyHandle fresh = Create(kScratch + "\\Child");
+    Set(fresh, "Value", regtype::kDword, {2, 0, 0, 0});
+    std::uint32_t size = 0;
+    const platform::Status stale = 1018;  // ERROR_KEY_DELETED
+    EXPECT_EQ(stale, registry.QueryValue(old, "Value", nullptr, nullptr, &size));
+    EXPECT_EQ(status::kSuccess, registry.QueryValue(fresh, "Value", nullptr, nullptr, &size));
+}
+
 // The settings layer's edge cases, on the real registry as in the model.
 class SettingsOverRegistry : public RegistryContract {
   protected:

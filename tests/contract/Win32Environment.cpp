@@ -34,6 +34,8 @@ void PumpMessages(std::uint32_t ms) {
 
 std::uint64_t ClockMs() { return GetTickCount64(); }
 
+platform::ProcessId OwnProcessId() { return GetCurrentProcessId(); }
+
 std::string OwnImagePath() {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);

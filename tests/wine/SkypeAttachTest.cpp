@@ -102,6 +102,16 @@ class ModelSkypeProcess {
 
     bool Started() const { return started_; }
 
+    // Ends the program at once, as a crash or the task manager would.
+    void Kill() {
+        if (!started_) return;
+        started_ = false;
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, kExitTimeoutMs);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
     // True when the program ended by itself after WM_CLOSE.
     bool Stop(platform::WindowHandle skypeWindow) {
         if (!started_) return false;
@@ -141,9 +151,9 @@ class RecordingUi : public platform::Ui {
     Strings texts;
 };
 
-class SkypeOverWine : public ::testing::TestWithParam<const char*> {
+class SkypeOverWineBase : public ::testing::Test {
   protected:
-    SkypeOverWine() : ports_(GetModuleHandleW(nullptr)) {
+    SkypeOverWineBase() : ports_(GetModuleHandleW(nullptr)) {
         platform::Platform installed = ports_.ports();
         installed.ui = &ui_;
         installed_.reset(new platform::ScopedPlatform(installed));
@@ -159,7 +169,7 @@ class SkypeOverWine : public ::testing::TestWithParam<const char*> {
             RegCloseKey(key);
         }
     }
-    ~SkypeOverWine() override {
+    ~SkypeOverWineBase() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Skype");
         installed_.reset();
     }
@@ -168,6 +178,10 @@ class SkypeOverWine : public ::testing::TestWithParam<const char*> {
     RecordingUi ui_;
     std::unique_ptr<platform::ScopedPlatform> installed_;
 };
+
+class SkypeOverWine : public SkypeOverWineBase,
+                      public ::testing::WithParamInterface<const char*> {};
+using SkypeProcessOverWine = SkypeOverWineBase;
 
 TEST_P(SkypeOverWine, AttachesLoadsTheBuddyListAndPlacesACall) {
     const std::string log =
@@ -230,5 +244,44 @@ TEST_P(SkypeOverWine, AttachesLoadsTheBuddyListAndPlacesACall) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, SkypeOverWine, ::testing::Values("inside", "posted"));
+
+// Whether Skype runs: the process of the window Skype attached from while
+// it lasts, else the first Skype process the walk meets.
+TEST_F(SkypeProcessOverWine, SkypeRunsWhileTheAttachedOneOrAnotherSkypeProcessRuns) {
+    const std::string log = TempFile("tandrel-model-skype-process.log");
+    CSkype client{host::DispatchPtr()};
+    ASSERT_NE(platform::kNoWindow, client.CreateMessageWindow());
+    EXPECT_FALSE(client.IsSkypeRunning());  // none at all
+
+    ModelSkypeProcess attached(log, "inside");
+    ASSERT_TRUE(attached.Started());
+    ASSERT_TRUE(PumpUntil([&]() { return client.IsSkypeConnected(); }, kAttachTimeoutMs));
+    const platform::WindowHandle attachedWindow = client.GetSkypeWindow();
+    EXPECT_TRUE(client.IsSkypeRunning());  // the attached one, still running
+
+    // Another Skype starts and the attached one goes: the walk finds the new one.
+    ModelSkypeProcess replacement(log, "inside");
+    ASSERT_TRUE(replacement.Started());
+    auto skypes = []() {
+        int count = 0;
+        platform::processes().FindProcess(
+            [&count](const std::string& name) {
+                count += name.find("Skype.exe") != std::string::npos;
+                return false;
+            },
+            nullptr);
+        return count;
+    };
+    ASSERT_TRUE(PumpUntil([&]() { return skypes() == 2; }, kAttachTimeoutMs));
+    attached.Kill();
+    EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(attachedWindow)));
+    EXPECT_TRUE(client.IsSkypeRunning());
+
+    // And when that one has gone too, no Skype runs.
+    replacement.Kill();
+    EXPECT_FALSE(client.IsSkypeRunning());
+    client.DestroyMessageWindow();
+    std::remove(log.c_str());
+}
 
 }  // namespace

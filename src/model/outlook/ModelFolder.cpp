@@ -67,15 +67,19 @@ ModelItems::ModelItems(CallLog* log, int itemType)
 bool ModelItems::FindFirst(const std::wstring& filter, ModelItemPtr* found) const {
     std::vector<FindTerm> terms;
     if (!ParseFindFilter(filter, &terms)) return false;
+    // Each term's property key once, not once per item.
+    std::vector<std::string> keys;
     for (const FindTerm& term : terms) {
-        if (!IsKnownProperty(itemType_, Narrow(term.property))) return false;
+        const std::string property = Narrow(term.property);
+        if (!IsKnownProperty(itemType_, property)) return false;
+        keys.push_back(ModelItem::Key(property));
     }
     found->reset();
     for (const ModelItemPtr& item : items_) {
-        for (const FindTerm& term : terms) {
-            const std::string property = Narrow(term.property);
-            if (item->HasProperty(property) &&
-                EqualIgnoringCase(item->Property(property).ToText(), term.value)) {
+        for (std::size_t t = 0; t < terms.size(); ++t) {
+            const host::Variant* value = item->FindProperty(keys[t]);
+            // bstr() is the text of a VT_BSTR and empty for any other kind.
+            if (value != nullptr && EqualIgnoringCase(value->bstr(), terms[t].value)) {
                 *found = item;
                 return true;
             }

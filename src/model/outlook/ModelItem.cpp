@@ -57,6 +57,11 @@ host::Variant ModelItem::Property(const std::string& name) const {
     return found == properties_.end() ? host::Variant() : found->second.value;
 }
 
+const host::Variant* ModelItem::FindProperty(const std::string& key) const {
+    const auto found = properties_.find(key);
+    return found == properties_.end() ? nullptr : &found->second.value;
+}
+
 void ModelItem::SetProperty(const std::string& name, const host::Variant& value) {
     const auto found = properties_.find(Key(name));
     if (found == properties_.end()) {

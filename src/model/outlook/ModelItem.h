@@ -28,6 +28,9 @@ class ModelItem : public ModelObject {
     bool HasProperty(const std::string& name) const;
     // VT_EMPTY for a property the item does not have.
     host::Variant Property(const std::string& name) const;
+    // The stored value under a property's Key(), or null: for searches over
+    // many items, which must not copy every value they look at.
+    const host::Variant* FindProperty(const std::string& key) const;
     // Sets a property without any event (building the item).
     void SetProperty(const std::string& name, const host::Variant& value);
     void SetText(const std::string& name, const std::wstring& value) {

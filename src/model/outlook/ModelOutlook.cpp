@@ -45,7 +45,6 @@ class ModelNameSpace : public ModelObject {
 ModelApplication::ModelApplication(CallLog* log, const ModelWindowsPtr& explorers,
                                    const ModelWindowsPtr& inspectors, const ModelFolderPtr& mailbox)
     : ModelObject("Application", log),
-      log_(log),
       explorers_(explorers),
       inspectors_(inspectors),
       namespace_(new ModelNameSpace(log, mailbox)) {

@@ -104,7 +104,6 @@ class ModelApplication : public ModelObject {
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
 
   private:
-    CallLog* log_;
     ModelWindowsPtr explorers_;
     ModelWindowsPtr inspectors_;
     ModelExplorerPtr activeExplorer_;

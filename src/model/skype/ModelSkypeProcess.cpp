@@ -23,10 +23,13 @@ bool SamePath(const std::string& a, const std::string& b) {
 ModelSkypeProcess::ModelSkypeProcess(ModelSkype& skype, ModelProcesses& processes,
                                      ModelShell& shell, const std::string& programPath)
     : skype_(skype), processes_(processes), shell_(shell) {
-    skype_.onStarted = [this]() { processes_.Start(kSkypeImageName); };
-    skype_.onExited = [this]() { processes_.Stop(kSkypeImageName); };
+    skype_.onStarted = [this]() { StartProcess(); };
+    skype_.onExited = [this]() {
+        processes_.StopProcess(process_);
+        process_ = platform::kNoProcess;
+    };
     if (skype_.IsRunning() && !processes_.IsRunning(kSkypeImageName)) {
-        processes_.Start(kSkypeImageName);
+        StartProcess();
     }
     previousOnExecute_ = shell_.onExecute;
     std::function<void(const ModelShell::Execution&)> previous = previousOnExecute_;
@@ -39,6 +42,11 @@ ModelSkypeProcess::ModelSkypeProcess(ModelSkype& skype, ModelProcesses& processe
         }
         if (previous) previous(execution);
     };
+}
+
+void ModelSkypeProcess::StartProcess() {
+    process_ = processes_.Start(kSkypeImageName);
+    processes_.SetWindowProcess(skype_.Window(), process_);
 }
 
 ModelSkypeProcess::~ModelSkypeProcess() {

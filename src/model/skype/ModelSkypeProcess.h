@@ -1,6 +1,6 @@
 // Runs a model Skype as a program of the model host: while it runs the
-// process list shows "Skype.exe", and opening Skype's program path through
-// the shell starts it with that command line (so "/callto:" works).
+// process list shows "Skype.exe", the process that made Skype's window, and opening Skype's program
+// path through the shell starts it with that command line (so "/callto:" works).
 #pragma once
 
 #include <functional>
@@ -28,10 +28,13 @@ class ModelSkypeProcess {
     ModelSkypeProcess& operator=(const ModelSkypeProcess&) = delete;
 
   private:
+    void StartProcess();
+
     ModelSkype& skype_;
     ModelProcesses& processes_;
     ModelShell& shell_;
     std::function<void(const ModelShell::Execution&)> previousOnExecute_;
+    platform::ProcessId process_ = platform::kNoProcess;
 };
 
 // Skype's installation record: "SkypePath" under the current user's

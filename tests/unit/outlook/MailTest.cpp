@@ -5,6 +5,7 @@
 #include "OutlookFixture.h"
 #include "outlook/CalltoLinks.h"
 #include "outlook/Mail.h"
+#include "util/Text.h"
 
 namespace {
 
@@ -117,6 +118,16 @@ TEST_F(Mail, BodySizeLimit) {
     const std::wstring atLimit = justUnder + L" ";
     ASSERT_EQ(CMail::kMaxScannedBody, atLimit.size());
     EXPECT_TRUE(LinksIn(atLimit).empty());
+
+    // Counted as Windows counts a COM string: a character beyond the Basic
+    // Multilingual Plane is two UTF-16 units, wherever wchar_t holds it whole.
+    std::wstring astral = link + L" ";
+    const std::size_t pairs = (CMail::kMaxScannedBody - 1 - astral.size()) / 2;
+    for (std::size_t i = 0; i < pairs; ++i) astral += L"\U0001F600";
+    if (text::Utf16Length(astral) < CMail::kMaxScannedBody - 1) astral += L' ';
+    ASSERT_EQ(CMail::kMaxScannedBody - 1, text::Utf16Length(astral));
+    EXPECT_EQ(std::vector<std::wstring>{L"anne"}, LinksIn(astral));
+    EXPECT_TRUE(LinksIn(astral + L" ").empty());
 }
 
 TEST_F(Mail, CharactersOutsideTheCodePageAreNotPartOfNames) {

@@ -281,11 +281,33 @@ TEST_F(Attachment, SkypeRunsWhenAProcessNameContainsEitherSpelling) {
     } cases[] = {{"Skype.exe", true},  {"skype.exe", true}, {"MySkype.exe", true},
                  {"SKYPE.EXE", false}, {"Skype.ex", false}, {"outlook.exe", false}};
     for (const auto& c : cases) {
-        model.processes.running = {"explorer.exe", c.name};
+        model.processes.SetRunning({"explorer.exe", c.name});
         EXPECT_EQ(c.running, client->IsSkypeRunning()) << c.name;
     }
-    model.processes.running = {"Skype.exe"};
+    model.processes.SetRunning({"Skype.exe"});
     model.processes.failEnumeration = true;
+    EXPECT_FALSE(client->IsSkypeRunning());
+}
+
+TEST_F(Attachment, SkypeRunsWhileTheAttachedOneRunsElseWhenTheWalkMeetsOne) {
+    CreateClient();
+    EXPECT_FALSE(client->IsSkypeRunning());  // none at all
+    Attach();
+    // The attached Skype's own process answers without a walk.
+    model.processes.failEnumeration = true;
+    EXPECT_TRUE(client->IsSkypeRunning());
+    model.processes.failEnumeration = false;
+    // Replaced: it exits (its window with it) while another Skype runs.
+    const platform::WindowHandle attached = client->GetSkypeWindow();
+    model.processes.Start(model::kSkypeImageName);
+    skype.Exit();
+    ASSERT_EQ(attached, client->GetSkypeWindow());
+    EXPECT_TRUE(client->IsSkypeRunning());
+    model.processes.failEnumeration = true;
+    EXPECT_FALSE(client->IsSkypeRunning());  // only the walk can tell now
+    model.processes.failEnumeration = false;
+    // Exited, and no other Skype.
+    model.processes.Stop(model::kSkypeImageName);
     EXPECT_FALSE(client->IsSkypeRunning());
 }
 

@@ -3,12 +3,14 @@
 // matched against Outlook contacts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "SkypeFixture.h"
 #include "outlook/Contact.h"
 #include "skype/SkypeBuddy.h"
+#include "support/TraceCapture.h"
 
 namespace {
 
@@ -133,6 +135,76 @@ TEST_F(BuddyList, NotificationsUpdateOnlyTheirOwnRecord) {
         "USER bob.builder FULLNAME Bj\xF6rn B\xFC"
         "lder");
     EXPECT_EQ(L"Bj\u00F6rn B\u00FClder", bob->GetFullName());
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(BuddyList, AReplyReachesOnlyTheRecordsItNamesAndEveryOtherObserverInKeyOrder) {
+    Attach();
+    CSkypeBuddyPtr bob = client->FindBuddy(L"bob.builder");
+    const std::string bobKey = bob->GetSubscriptionKey();
+    // Observers that are not records hear every reply, in key order with
+    // the records: one whose key comes after Bob's record sees his new name.
+    struct Heard {
+        std::string key;
+        std::string reply;
+        std::wstring bobName;
+    };
+    std::vector<Heard> heard;
+    std::vector<std::string> keys;
+    bool before = false;
+    bool after = false;
+    while ((!before || !after) && keys.size() < 64) {
+        const std::size_t i = keys.size();
+        keys.push_back(client->AdviseAPIResult([&, i](const std::string& reply) {
+            heard.push_back({keys[i], reply, bob->GetFullName()});
+        }));
+        (keys.back() < bobKey ? before : after) = true;
+    }
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
+    Reply("USER bob.builder FULLNAME Robert Builder");
+    Reply("CALL 1001 STATUS ROUTING");
+    trace.Disable();
+    EXPECT_EQ(L"Robert Builder", bob->GetFullName());
+    // One record read the notification, none the call's.
+    EXPECT_EQ(1u, Occurrences(trace.Text(), "ENTR CSkypeBuddy::OnReturnAPIResult"));
+    EXPECT_EQ(2u, Occurrences(trace.Text(), "ENTR CSkype::OnCopyData"));
+    std::vector<std::string> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    ASSERT_EQ(2 * sorted.size(), heard.size());
+    for (std::size_t j = 0; j < sorted.size(); ++j) {
+        EXPECT_EQ(sorted[j], heard[j].key);
+        EXPECT_EQ("USER bob.builder FULLNAME Robert Builder", heard[j].reply);
+        EXPECT_EQ(sorted[j] < bobKey ? L"Bob Builder" : L"Robert Builder", heard[j].bobName);
+        EXPECT_EQ(sorted[j], heard[sorted.size() + j].key);
+        EXPECT_EQ("CALL 1001 STATUS ROUTING", heard[sorted.size() + j].reply);
+    }
+}
+
+TEST_F(BuddyList, HandlesTheLocaleCallsEqualFindTheSameRecordsAsComparingEachWould) {
+    Attach();
+    // The word sort weighs hyphens last: these three compare equal.
+    client->AddBuddy(L"ann-lee", true);
+    client->AddBuddy(L"annlee-", true);
+    client->AddBuddy(L"-annlee", true);
+    client->AddBuddy(L"annlee", true);  // plain, and different: the hyphen still counts
+    Strings handles = Handles();
+    EXPECT_EQ(1, std::count(handles.begin(), handles.end(), "ann-lee"));
+    EXPECT_EQ(0, std::count(handles.begin(), handles.end(), "annlee-"));
+    EXPECT_EQ(1, std::count(handles.begin(), handles.end(), "annlee"));
+    EXPECT_EQ(L"ann-lee", client->FindBuddy(L"-annlee")->GetHandle());
+    EXPECT_EQ(L"annlee", client->FindBuddy(L"annlee")->GetHandle());
+    Reply("USER annlee- FULLNAME Ann Lee");
+    Reply("USER annlee FULLNAME Annabel Lee");
+    EXPECT_EQ(L"Ann Lee", client->FindBuddy(L"ann-lee")->GetFullName());
+    EXPECT_EQ(L"Annabel Lee", client->FindBuddy(L"annlee")->GetFullName());
 }
 
 TEST_F(BuddyList, AddBuddyKeepsOneRecordPerHandleAndAsksSkypeNothing) {

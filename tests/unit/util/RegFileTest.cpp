@@ -75,6 +75,56 @@ TEST(RegFile, ReadsRegeditTextWithDeletionsAndContinuedHexLines) {
     EXPECT_EQ(platform::regtype::kMultiString, value.type);
 }
 
+// Texts that once lost or changed data on a save: each loads, saves and
+// loads again to the same tree, holding the value shown.
+TEST(RegFile, RootValuesHighTypesAndTrailingBackslashesSurviveTheRoundTrip) {
+    struct {
+        const char* text;
+        RegistryRoot root;
+        const char* path;
+        const char* name;
+        RegistryValueData value;
+    } cases[] = {
+        {"[HKEY_CURRENT_USER]\n\"a\"=\"b\"\n",
+         RegistryRoot::CurrentUser,
+         "",
+         "a",
+         {platform::regtype::kString, {'b', 0}}},
+        {"[HKEY_LOCAL_MACHINE\\]\n@=dword:00000001\n",
+         RegistryRoot::LocalMachine,
+         "",
+         "",
+         {platform::regtype::kDword, {1, 0, 0, 0}}},
+        {"[HKEY_CURRENT_USER\\K]\n\"t\"=hex(a):01,02\n",
+         RegistryRoot::CurrentUser,
+         "K",
+         "t",
+         {10, {1, 2}}},
+        {"[HKEY_CURRENT_USER\\K]\n\"q\"=hex(b):ff\n",
+         RegistryRoot::CurrentUser,
+         "K",
+         "q",
+         {11, {0xFF}}},
+        {"[HKEY_CURRENT_USER\\K]\n\"x=hex\"=\"C:\\\\\"\n\"next\"=\"1\"\n",
+         RegistryRoot::CurrentUser,
+         "K",
+         "x=hex",
+         {platform::regtype::kString, {'C', ':', '\\', 0}}},
+    };
+    for (const auto& c : cases) {
+        ModelRegistry first;
+        std::vector<std::string> errors;
+        ASSERT_TRUE(first.LoadText(c.text, &errors)) << c.text;
+        ModelRegistry second;
+        ASSERT_TRUE(second.LoadText(first.SaveText(), &errors)) << first.SaveText();
+        EXPECT_EQ(first.SaveText(), second.SaveText());
+        RegistryValueData value;
+        ASSERT_TRUE(second.GetRaw(c.root, c.path, c.name, &value)) << first.SaveText();
+        EXPECT_EQ(c.value.type, value.type) << c.text;
+        EXPECT_EQ(c.value.bytes, value.bytes) << c.text;
+    }
+}
+
 TEST(RegFile, BadLinesAreReportedAndSkippedGoodOnesStillLoad) {
     ModelRegistry registry;
     const std::string text =

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (preset linux-fuzz: clang, libFuzzer, ASan and
+# UBSan) and runs each over its seed corpus, tests/fuzz/corpus/<target>/.
+# What a run finds new goes to build/linux-fuzz/corpus/<target>/; a crash,
+# with the input that caused it, to build/linux-fuzz/artifacts/.
+#
+#   scripts/fuzz.sh [SECONDS] [TARGET...]  every target (or those named) for
+#                                          SECONDS each (default 600), one at a time
+#   scripts/fuzz.sh --smoke                what the test command runs: 15 s
+#                                          each, two at a time
+#
+# Replay a crash: build/linux-fuzz/tests/fuzz/<target> <artifact file>
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=600
+parallel=1
+if [ "${1:-}" = "--smoke" ]; then
+    seconds=15
+    parallel=2
+    shift
+elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
+    seconds=$1
+    shift
+fi
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    targets=(fuzz_skype_replies fuzz_skypify_phone_number fuzz_reg_file fuzz_registry_values
+             fuzz_callto_and_version fuzz_message_template)
+fi
+
+cmake --preset linux-fuzz >/dev/null
+cmake --build --preset linux-fuzz
+
+build=build/linux-fuzz
+mkdir -p "$build/artifacts" "$build/logs"
+
+run() {
+    local target=$1
+    local work="$build/corpus/$target"
+    local options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048
+                   -artifact_prefix="$build/artifacts/$target-" -print_final_stats=1)
+    if [ -f "tests/fuzz/dict/$target.dict" ]; then
+        options+=(-dict="tests/fuzz/dict/$target.dict")
+    fi
+    mkdir -p "$work"
+    "$build/tests/fuzz/$target" "${options[@]}" "$work" "tests/fuzz/corpus/$target" \
+        >"$build/logs/$target.log" 2>&1
+}
+
+report() {
+    local target=$1 status=$2
+    local runs
+    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$build/logs/$target.log" |
+           grep -o '[0-9]*$' || true)
+    if [ "$status" -eq 0 ]; then
+        printf '%-28s ok, %s runs in %s s\n' "$target" "${runs:-?}" "$seconds"
+    else
+        printf '%-28s FAILED (log: %s)\n' "$target" "$build/logs/$target.log"
+        tail -n 40 "$build/logs/$target.log"
+    fi
+}
+
+failed=0
+pending=("${targets[@]}")
+while [ ${#pending[@]} -gt 0 ]; do
+    batch=("${pending[@]:0:$parallel}")
+    pending=("${pending[@]:$parallel}")
+    pids=()
+    for target in "${batch[@]}"; do
+        run "$target" &
+        pids+=($!)
+    done
+    for i in "${!batch[@]}"; do
+        status=0
+        wait "${pids[$i]}" || status=$?
+        report "${batch[$i]}" "$status"
+        [ "$status" -eq 0 ] || failed=1
+    done
+done
+exit $failed

@@ -1,0 +1,149 @@
+// Whatever Skype sends, one line of the input at a time: blocks of
+// arbitrary bytes (with the NUL left out, or followed by more bytes),
+// connection-status changes, "USER" notifications and "USERS" lists of
+// thousands of handles, mixed with the client's own lookups, the passing of
+// time and the window's end. Nothing may be stopped at
+// the window procedure, and the buddy list and its index must agree: one
+// record per handle, each found by its own handle as a walk would find it.
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "addin/ApiErrorMessages.h"
+#include "model/skype/ModelSkype.h"
+#include "model/skype/ModelSkypeProcess.h"
+#include "model/skype/SampleSkypeUsers.h"
+#include "skype/Skype.h"
+#include "skype/SkypeApiMessages.h"
+#include "skype/SkypeBuddy.h"
+#include "skype/SkypeProtocol.h"
+
+namespace {
+
+// "USERS " and `count` generated handles, some named twice, some with a
+// hyphen (which the locale's comparison weighs last).
+std::string UsersList(std::size_t count) {
+    std::string list = "USERS ";
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) list += ", ";
+        list += "user." + std::to_string((i * 7919) % (count / 2 + 1));
+        if (i % 97 == 0) list += "-x";
+    }
+    return list;
+}
+
+std::size_t Number(const std::string& text) {
+    std::size_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || value > 100000) break;
+        value = value * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return value;
+}
+
+bool StartsWith(const std::string& text, const char* prefix, std::string* rest) {
+    const std::string start(prefix);
+    if (text.compare(0, start.size(), start) != 0) return false;
+    *rest = text.substr(start.size());
+    return true;
+}
+
+class World {
+  public:
+    World() : skypeProcess_(skype_, platform_.model.processes, platform_.model.shell) {
+        skype_api::ForgetMessageNumbers();
+        model::AddSampleSkypeUsers(skype_);
+        model::RegisterSkypeInstallation(platform_.model.registry);
+        skype_.Start();
+        client_.reset(new CSkype(host::DispatchPtr()));
+        client_->AdviseAPIError(&ShowApiError);
+        client_->CreateMessageWindow();
+        platform_.model.desktop.Advance(skype_protocol::kDiscoveryPeriodMs);
+    }
+    ~World() {
+        client_.reset();
+        skype_.Exit();
+        skype_api::ForgetMessageNumbers();
+    }
+
+    // One line of the input:
+    //   "#raw <bytes>"   the bytes as a block without a NUL
+    //   "#users <n>"     a list of n generated handles
+    //   "#add <handle>", "#find <handle>"  the client's own calls
+    //   "#wait <ms>"     time passes, timers run
+    //   "#destroy", "#create"  the hidden window goes or comes back
+    //   anything else    a reply with its NUL; bytes after an inner NUL are
+    //                    sent too (a size that overstates the text)
+    void Step(const std::string& line) {
+        std::string rest;
+        if (StartsWith(line, "#raw ", &rest)) {
+            Send(rest.data(), static_cast<std::uint32_t>(rest.size()));
+        } else if (StartsWith(line, "#users ", &rest)) {
+            Send(UsersList(std::min<std::size_t>(Number(rest), 2000)));
+        } else if (StartsWith(line, "#add ", &rest)) {
+            client_->AddBuddy(Wide(rest), rest.size() % 2 == 0);
+        } else if (StartsWith(line, "#find ", &rest)) {
+            client_->FindBuddy(Wide(rest));
+        } else if (StartsWith(line, "#wait ", &rest)) {
+            platform_.model.desktop.Advance(std::min<std::size_t>(Number(rest), 10000));
+        } else if (line == "#destroy") {
+            client_->DestroyMessageWindow();
+        } else if (line == "#create") {
+            client_->CreateMessageWindow();
+        } else {
+            Send(line.c_str(), static_cast<std::uint32_t>(line.size() + 1));
+        }
+        fuzz::Require(platform_.model.CaughtExceptions() == 0,
+                      "an exception reached the window procedure");
+    }
+
+    // One record per handle (no two compare equal: neighbours in the
+    // locale's order differ), each found by its own handle.
+    void Check() {
+        std::vector<CSkypeBuddyPtr> buddies = client_->GetBuddyList();
+        for (const CSkypeBuddyPtr& buddy : buddies) {
+            fuzz::Require(client_->FindBuddy(buddy->GetHandle()) == buddy,
+                          "a record not found by its own handle");
+        }
+        std::sort(buddies.begin(), buddies.end(),
+                  [](const CSkypeBuddyPtr& a, const CSkypeBuddyPtr& b) {
+                      return platform::text().CompareLocale(a->GetHandle(), b->GetHandle()) < 0;
+                  });
+        for (std::size_t i = 1; i < buddies.size(); ++i) {
+            fuzz::Require(platform::text().CompareLocale(buddies[i - 1]->GetHandle(),
+                                                         buddies[i]->GetHandle()) != 0,
+                          "two records with equal handles");
+        }
+    }
+
+  private:
+    void Send(const void* data, std::uint32_t size) {
+        if (client_->GetMessageWindow() == platform::kNoWindow) return;
+        platform_.model.desktop.SendCopyData(client_->GetMessageWindow(), skype_.Window(), 0, data,
+                                             size);
+    }
+    void Send(const std::string& text) {
+        Send(text.c_str(), static_cast<std::uint32_t>(text.size() + 1));
+    }
+    static std::wstring Wide(const std::string& ansi) { return platform::text().FromAnsi(ansi); }
+
+    fuzz::Platform platform_;
+    model::ModelSkype skype_;
+    model::ModelSkypeProcess skypeProcess_;
+    std::unique_ptr<CSkype> client_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    World world;
+    for (const std::string& line :
+         fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size))) {
+        world.Step(line);
+    }
+    world.Check();
+    return 0;
+}
