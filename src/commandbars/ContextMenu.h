@@ -66,6 +66,12 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
   private:
     friend class host::TableSink<CContextMenu, kContextMenuUpdateSink>;
 
+    class Insertion;
+
+    // Call and chat for the Skype name, then one SkypeOut item per number.
+    void InsertContactItems(Insertion& insertion, const CContact& contact);
+    // Call and chat replies to a sender with a Skype name.
+    void InsertMailItems(Insertion& insertion, const CMail& mail);
     // Every item enabled exactly while Skype is ONLINE.
     void OnChangeConnectionStatus(ConnectionStatus status);
     void DropButtons();

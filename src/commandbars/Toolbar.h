@@ -26,6 +26,7 @@
 #include "outlook/Mail.h"
 
 class CSkype;
+class CSkypeBuddy;
 
 class CToolbar {
   public:
@@ -65,6 +66,10 @@ class CToolbar {
     const office::CommandBar& GetBar() const { return bar_; }
 
   private:
+    // The Skype combo shows `skypeName` (as `buddy`'s entry when there is
+    // one) and the call and chat buttons are tagged with it.
+    void ShowSkypeName(const std::wstring& skypeName, const boost::shared_ptr<CSkypeBuddy>& buddy);
+
     // Members in the order the toolbar has always kept them.
     outlook::Application application_;
     office::CommandBar bar_;
