@@ -14,6 +14,12 @@
 
 namespace commandbars_test {
 
+// `text` without any `part`.
+inline std::string Without(std::string text, const std::string& part) {
+    for (std::size_t at; (at = text.find(part)) != std::string::npos;) text.erase(at, part.size());
+    return text;
+}
+
 class ToolbarFixture : public ButtonFixture {
   protected:
     ToolbarFixture() { bars->Remove(bar.get()); }  // no bar of ours until one is loaded

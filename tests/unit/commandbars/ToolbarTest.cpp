@@ -16,6 +16,7 @@ namespace {
 
 using platform::RegistryRoot;
 using Strings = std::vector<std::string>;
+using commandbars_test::Without;
 
 const std::string kMissing = "VT_ERROR 0x80020004 (missing)";
 
@@ -40,11 +41,6 @@ const char kLoaded[] =
     "  7.3 button \"Check for Update\" caption\n"
     "  7.4 button \"Contact Us\" caption group\n"
     "  7.5 button \"About Tandrel\" caption group\n";
-
-std::string Without(std::string text, const std::string& part) {
-    for (std::size_t at; (at = text.find(part)) != std::string::npos;) text.erase(at, part.size());
-    return text;
-}
 
 class Toolbar : public commandbars_test::ToolbarFixture {
   public:  // for the cases' functions
