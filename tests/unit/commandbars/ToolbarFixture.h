@@ -43,6 +43,7 @@ class ToolbarFixture : public ButtonFixture {
         const model::ModelCommandBarPtr found = bars->FindBar(name);
         return found ? model::DescribeBar(*found) : "(none)";
     }
+    // The control at `position` seen as a combo box (null for another kind).
     model::ModelCommandBarComboBoxPtr Combo(int position) const {
         return boost::dynamic_pointer_cast<model::ModelCommandBarComboBox>(
             bars->FindBar(CToolbar::kBarName)->controls()->controls().at(position - 1));
