@@ -43,10 +43,6 @@ const char kLoaded[] =
     "  7.5 button \"About Tandrel\" caption group\n";
 
 class Toolbar : public commandbars_test::ToolbarFixture {
-  public:  // for the cases' functions
-    using ButtonFixture::bars;
-    using ToolbarFixture::Combo;
-
   protected:
     CToolbar& Loaded(bool restore = false) {
         toolbar.Load(office::CommandBars(bars), restore);
@@ -329,51 +325,31 @@ TEST_F(Toolbar, AClickDialsTheEntryItsComboShowsOrWhatTheUserTyped) {
 }
 
 TEST_F(Toolbar, RefusedDeleteClearAndAddItemRaiseTheirComErrors) {
-    const auto load = [](Toolbar& t, CToolbar& loaded) {
-        loaded.Load(office::CommandBars(t.bars), false);
-    };
     const struct {
-        const char* name;
-        // Makes the object that refuses `member`, and returns it.
-        std::function<model::ModelObjectPtr(Toolbar&, CToolbar&)> prepare;
+        int combo;  // the combo box that refuses; 0: a left-over bar
         const char* member;
         host::Guid iid;
-        std::function<void(Toolbar&, CToolbar&)> run;
+        std::function<void(CToolbar&)> run;
     } cases[] = {
-        {"a left-over bar",
-         [](Toolbar& t, CToolbar&) { return t.bars->AddBar(CToolbar::kBarName, 1); }, "Delete",
-         office::kIID_CommandBar, load},
-        {"Clear",
-         [&](Toolbar& t, CToolbar& loaded) {
-             load(t, loaded);
-             return t.Combo(4);
-         },
-         "Clear", office::kIID_CommandBarComboBox,
-         [](Toolbar&, CToolbar& loaded) { loaded.ItemChange(); }},
-        {"AddItem",
-         [&](Toolbar& t, CToolbar& loaded) {
-             load(t, loaded);
-             return t.Combo(1);
-         },
-         "AddItem", office::kIID_CommandBarComboBox,
-         [](Toolbar&, CToolbar& loaded) { loaded.ItemChange(); }},
-        {"a combo's Delete",
-         [&](Toolbar& t, CToolbar& loaded) {
-             load(t, loaded);
-             return t.Combo(1);
-         },
-         "Delete", office::kIID_CommandBarControl,
-         [](Toolbar&, CToolbar& loaded) { loaded.Unload(false); }},
+        {0, "Delete", office::kIID_CommandBar, nullptr},
+        {4, "Clear", office::kIID_CommandBarComboBox, [](CToolbar& t) { t.ItemChange(); }},
+        {1, "AddItem", office::kIID_CommandBarComboBox, [](CToolbar& t) { t.ItemChange(); }},
+        {1, "Delete", office::kIID_CommandBarControl, [](CToolbar& t) { t.Unload(false); }},
     };
     for (const auto& c : cases) {
         CToolbar loaded(outlook.application(), Shared());
-        c.prepare(*this, loaded)->FailNext(c.member, host::hr::kAccessDenied);
+        if (c.combo == 0) {
+            bars->AddBar(CToolbar::kBarName, 1)->FailNext(c.member, host::hr::kAccessDenied);
+        } else {
+            loaded.Load(office::CommandBars(bars), false);
+            Combo(c.combo)->FailNext(c.member, host::hr::kAccessDenied);
+        }
         try {
-            c.run(*this, loaded);
-            ADD_FAILURE() << c.name << ": no COM error";
+            c.run ? c.run(loaded) : loaded.Load(office::CommandBars(bars), false);
+            ADD_FAILURE() << c.member << ": no COM error";
         } catch (const host::ComError& error) {
-            EXPECT_EQ(host::hr::kAccessDenied, error.code()) << c.name;
-            EXPECT_EQ(c.iid, error.iid()) << c.name;
+            EXPECT_EQ(host::hr::kAccessDenied, error.code()) << c.member;
+            EXPECT_EQ(c.iid, error.iid()) << c.member;
         }
         loaded.Unload(false);
         while (const model::ModelCommandBarPtr left = bars->FindBar(CToolbar::kBarName)) {
