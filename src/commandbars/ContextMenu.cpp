@@ -1,5 +1,7 @@
 #include "commandbars/ContextMenu.h"
 
+#include <map>
+
 #include <boost/bind/bind.hpp>
 
 #include "office/OfficeIds.h"
@@ -151,6 +153,7 @@ void CContextMenu::OnUpdate() {
     menu.SetProtection(office::kBarNoProtection);
     try {
         const office::CommandBarControls controls = menu.Controls();
+        RemoveOwnItems(controls);
         const std::int32_t index = FirstGroup(controls);
         if (index > 0) {
             DropButtons();
@@ -199,6 +202,32 @@ void CContextMenu::OnChangeConnectionStatus(ConnectionStatus status) {
     const std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons = buttons_;
     for (const boost::shared_ptr<CSkypeTargetButton>& button : buttons) {
         button->Enable(status == kConnectionOnline);
+    }
+}
+
+void CContextMenu::RemoveOwnItems(const office::CommandBarControls& controls) {
+    if (buttons_.empty()) {
+        return;
+    }
+    // Office announces an open menu again whenever it refreshes it: the
+    // items put there last time come out before the menu gets them anew, so
+    // that none shows twice. Ours are known by the unique id ending the Tag.
+    std::map<std::wstring, boost::shared_ptr<CSkypeTargetButton>> byId;
+    for (const boost::shared_ptr<CSkypeTargetButton>& button : buttons_) {
+        const std::string& id = button->GetUniqueId();
+        byId[std::wstring(id.begin(), id.end())] = button;
+    }
+    const std::size_t idLength = buttons_.front()->GetUniqueId().size();
+    std::vector<boost::shared_ptr<CSkypeTargetButton>> onThisMenu;
+    const std::int32_t count = controls.Count();
+    for (std::int32_t index = 1; index <= count; ++index) {
+        const std::wstring tag = controls.Item(index).Tag();
+        if (tag.size() < idLength) continue;
+        const auto found = byId.find(tag.substr(tag.size() - idLength));
+        if (found != byId.end()) onThisMenu.push_back(found->second);
+    }
+    for (const boost::shared_ptr<CSkypeTargetButton>& button : onThisMenu) {
+        button->Unload();
     }
 }
 

@@ -74,6 +74,8 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
     void InsertMailItems(Insertion& insertion, const CMail& mail);
     // Every item enabled exactly while Skype is ONLINE.
     void OnChangeConnectionStatus(ConnectionStatus status);
+    // Takes the items of the current list off `controls` where they are.
+    void RemoveOwnItems(const office::CommandBarControls& controls);
     void DropButtons();
 
     outlook::Explorer explorer_;
