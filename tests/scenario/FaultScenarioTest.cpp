@@ -48,10 +48,7 @@ TEST_F(Faults, AToolbarWithoutUniqueIdsLeavesTheAddInConnectedWithoutIt) {
 }
 
 TEST_F(Faults, AToolbarFailingWhileSkypeTellsItsStatusStopsAtTheSkypeWindow) {
-    SkipFirstRun();
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     Combo(window->commandBars(), 1)->FailNext("Clear", host::hr::kFail);
     SkypeStatus("OFFLINE");
     expectedCaughtExceptions = 1;  // the window procedure's edge
@@ -60,11 +57,8 @@ TEST_F(Faults, AToolbarFailingWhileSkypeTellsItsStatusStopsAtTheSkypeWindow) {
 }
 
 TEST_F(Faults, MissingFoldersSelectionsAndItemsGiveNoItem) {
-    SkipFirstRun();
     const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelCommandBarsPtr bars = window->commandBars();
 
     window->Select({jane});
@@ -90,11 +84,8 @@ TEST_F(Faults, MissingFoldersSelectionsAndItemsGiveNoItem) {
 }
 
 TEST_F(Faults, EventsOfAClosedWindowReachNothingEvenWhenItsUnadviseWasRefused) {
-    SkipFirstRun();
     const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
     window->FailNextUnadvise(outlook::ExplorerEvents::kDiid, host::hr::kFail, 4);
     jane->FailNextUnadvise(outlook::ItemEvents::kDiid, host::hr::kFail, 2);

@@ -30,6 +30,14 @@ host::HResult ScenarioFixture::Disconnect() {
     return entry.OnDisconnection(addin::disconnect_mode::kHostShutdown);
 }
 
+model::ModelExplorerPtr ScenarioFixture::StartWith(const model::ModelFolderPtr& folder) {
+    SkipFirstRun();
+    const model::ModelExplorerPtr window = outlook.AddExplorer(folder);
+    outlook.SetActiveExplorer(window);
+    EXPECT_EQ(host::hr::kOk, Connect());
+    return window;
+}
+
 void ScenarioFixture::SkipFirstRun() {
     model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kFirstRunImport, {1});
 }

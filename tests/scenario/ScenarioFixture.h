@@ -22,6 +22,9 @@ class ScenarioFixture : public skype_test::SkypeFixture {
     host::HResult Connect();
     host::HResult Disconnect();
 
+    // Outlook with its active window on `folder` (the help offered before)
+    // loads the add-in.
+    model::ModelExplorerPtr StartWith(const model::ModelFolderPtr& folder);
     // "FirstRunImport" present, so that no offer of help gets in the way.
     void SkipFirstRun();
     // A contact in the Contacts folder; `skypeName` (when not empty) in its

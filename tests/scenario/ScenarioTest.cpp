@@ -30,12 +30,9 @@ bool Visible(const std::string& toolbar) {
 }
 
 TEST_F(Scenario, CallingASelectedContactAndSkypeRefusingAName) {
-    SkipFirstRun();
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
     const model::ModelContactItemPtr jane =
         AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelCommandBarsPtr bars = window->commandBars();
 
     window->Select({jane});
@@ -90,7 +87,6 @@ TEST_F(Scenario, WhichExplorersAreHookedAtConnectionAndLater) {
 }
 
 TEST_F(Scenario, EverySelectionIsClassifiedAndTraced) {
-    SkipFirstRun();
     const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
     const model::ModelContactItemPtr bob = AddContact(L"Bob Builder", L"bob.builder");
     const model::ModelItemPtr list = outlook.AddDistributionList(outlook.contacts(), L"Team");
@@ -98,9 +94,7 @@ TEST_F(Scenario, EverySelectionIsClassifiedAndTraced) {
         outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"Xavier", L"callto://echo123");
     const model::ModelItemPtr meeting =
         outlook.AddMeetingRequest(outlook.inbox(), L"Planning", L"x@tandrel.example");
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     testing_support::TraceCapture trace(model.registry);
     trace.Enable();
 
@@ -248,12 +242,9 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
 }
 
 TEST_F(Scenario, SkypeGoingOfflineAndOnlineAgainEmptiesAndRefillsEveryToolbar) {
-    SkipFirstRun();
     const model::ModelContactItemPtr jane =
         AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     window->Select({jane});
     const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
     const std::vector<model::ModelCommandBarsPtr> bars = {window->commandBars(),
@@ -285,11 +276,8 @@ TEST_F(Scenario, SkypeGoingOfflineAndOnlineAgainEmptiesAndRefillsEveryToolbar) {
 }
 
 TEST_F(Scenario, ClosedWindowsStayClosedWhenTheAddInDisconnects) {
-    SkipFirstRun();
     const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
-    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
-    outlook.SetActiveExplorer(window);
-    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
     open->Close();
     window->Close();
