@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Tandrel needs.
 # Safe to run again: it installs only what is missing.
+#
+#   scripts/setup.sh         everything: tests, the Windows builds, Wine, packages
+#   scripts/setup.sh --sim   only what the simulator needs (scripts/sim.sh)
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config python3 clang-format
-    clang libclang-rt-14-dev
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
-    libboost-dev
-    g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-    wine64
-    msitools wixl fp-utils-3.2.2 python3
-)
+if [ "${1:-}" = "--sim" ]; then
+    packages=(cmake ninja-build g++ python3 libboost-dev)
+else
+    packages=(
+        cmake ninja-build g++ pkg-config python3 clang-format
+        clang libclang-rt-14-dev
+        googletest libgtest-dev libgmock-dev libbenchmark-dev
+        libboost-dev
+        g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
+        wine64
+        msitools wixl fp-utils-3.2.2
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

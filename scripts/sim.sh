@@ -3,7 +3,8 @@
 # demo. Arguments are passed on to tandrel-sim.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake --preset linux >/dev/null
-cmake --build --preset linux --target tandrel-sim >/dev/null
-exec build/linux/tools/sim/tandrel-sim "$@"
+# Only the simulator's packages, and a build without the test programs.
+scripts/setup.sh --sim
+cmake --preset sim >/dev/null
+cmake --build --preset sim --target tandrel-sim >/dev/null
+exec build/sim/tools/sim/tandrel-sim "$@"

@@ -36,6 +36,15 @@ std::wstring BesideThisProgram(const wchar_t* name) {
 }
 
 DWORD RunOutlookHost(const std::string& script) {
+    // This user has been offered the help before: the question of a first
+    // start would wait for an answer nobody gives.
+    HKEY settings = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Tandrel", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &settings, nullptr) == ERROR_SUCCESS) {
+        const BYTE offered = 1;
+        RegSetValueExW(settings, L"FirstRunImport", 0, REG_BINARY, &offered, sizeof(offered));
+        RegCloseKey(settings);
+    }
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring scriptPath =

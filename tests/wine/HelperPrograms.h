@@ -17,7 +17,8 @@ DWORD RunProgram(const std::wstring& commandLine, DWORD timeoutMs);
 std::wstring BesideThisProgram(const wchar_t* name);
 
 // OutlookHost.exe (built beside the tests) running `script`, one action a
-// line (see OutlookHost.cpp): 0 when every step passed.
+// line (see OutlookHost.cpp), for a user already offered the help ("FirstRunImport"
+// set): 0 when every step passed.
 DWORD RunOutlookHost(const std::string& script);
 
 }  // namespace wine_test

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "model/ModelText.h"
+#include "resources/Addresses.h"
 #include "resources/DialogIds.h"
 #include "skype/SkypeBuddy.h"
 #include "util/RegistryKey.h"
@@ -107,6 +108,24 @@ const char* Commands::Help() {
            "  skype allow | skype refuse                  the user's answer to that\n"
            "  skype protocol N          the highest protocol Skype grants\n"
            "  skype notify TEXT         any text from Skype to the attached clients\n"
+           "Outlook with the whole add-in:\n"
+           "  outlook start | outlook quit                Outlook starts (loading Tandrel) or "
+           "closes\n"
+           "  mailbox                   list the sample mailbox's folders and items\n"
+           "  folder NAME               open Inbox, Contacts, Contacts/Friends or Calendar\n"
+           "  select NAME[, NAME...]    select items of the folder by name or subject\n"
+           "  open NAME [in Word]       open an item in its own window\n"
+           "  close | close menu        close the item window, or the context menu\n"
+           "  rightclick                right-click the selection (the context menu)\n"
+           "  click CAPTION             click a control by its caption (call, chat,\n"
+           "                            skypeout and buy for the toolbar's icons)\n"
+           "  type skype|skypeout TEXT  type into the toolbar's combo box\n"
+           "  edit FIELD TEXT           change a field of the open item\n"
+           "  toolbar                   draw the toolbar in front (and the context menu)\n"
+           "  output brief|full         leave out the buddy list's traffic, tooltips and\n"
+           "                            pictures, or show everything (the default)\n"
+           "  dialog ok|cancel          close the next dialog with OK or Cancel\n"
+           "  update VERSION | update offline             what the update server answers\n"
            "  help | quit\n";
 }
 
@@ -130,6 +149,10 @@ bool Commands::Run(const std::string& rawLine) {
     } else if (command == "quit" || command == "exit") {
         quit_ = true;
     } else if (command == "start") {
+        if (world_.Outlook().Running()) {
+            out.Error("Outlook's Tandrel is running; \"start\" is for the Skype client alone");
+            return false;
+        }
         world_.StartClient();
     } else if (command == "stop") {
         world_.StopClient();
@@ -189,6 +212,63 @@ bool Commands::Run(const std::string& rawLine) {
         out.Event("The model registry is saved to " + rest);
     } else if (command == "skype") {
         return RunSkype(rest);
+    } else if (command == "outlook") {
+        if (rest == "start" && world_.Client() != nullptr && !world_.Outlook().Running()) {
+            out.Error("stop the Skype client first: Tandrel in Outlook has its own");
+            return false;
+        }
+        if (rest == "start") {
+            world_.Outlook().Start();
+        } else if (rest == "quit") {
+            world_.Outlook().Quit();
+        } else {
+            out.Error("outlook takes start or quit");
+            return false;
+        }
+    } else if (command == "mailbox") {
+        world_.Outlook().PrintMailbox();
+    } else if (command == "folder") {
+        return world_.Outlook().SwitchFolder(rest);
+    } else if (command == "select") {
+        return world_.Outlook().Select(rest);
+    } else if (command == "open") {
+        return world_.Outlook().Open(rest);
+    } else if (command == "close") {
+        return world_.Outlook().Close(rest);
+    } else if (command == "rightclick") {
+        return world_.Outlook().RightClick();
+    } else if (command == "click") {
+        return world_.Outlook().Click(rest);
+    } else if (command == "type") {
+        return world_.Outlook().Type(rest);
+    } else if (command == "edit") {
+        return world_.Outlook().Edit(rest);
+    } else if (command == "output") {
+        if (rest != "brief" && rest != "full") {
+            out.Error("output takes brief or full");
+            return false;
+        }
+        world_.SetBrief(rest == "brief");
+    } else if (command == "toolbar") {
+        world_.Outlook().Draw();
+    } else if (command == "dialog") {
+        if (rest != "ok" && rest != "cancel") {
+            out.Error("dialog takes ok or cancel");
+            return false;
+        }
+        model::DialogAction close;
+        close.kind = model::DialogAction::Kind::Click;
+        close.control = rest == "ok" ? ids::kOkButton : ids::kCancelButton;
+        world_.Model().ui.QueueDialogScript({close});
+    } else if (command == "update") {
+        if (rest == "offline") {
+            world_.Model().internet.Refuse(addresses::kUpdateEndpoint);
+        } else if (!rest.empty()) {
+            world_.Model().internet.Answer(addresses::kUpdateEndpoint, rest);
+        } else {
+            out.Error("update takes a version or offline");
+            return false;
+        }
     } else {
         out.Error("unknown command \"" + command + "\" (try \"help\")");
         return false;
@@ -317,6 +397,8 @@ bool Commands::RunSkype(const std::string& arguments) {
         for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         out.Event("Skype's connection becomes " + word);
         skype.SetConnectionStatus(word);
+        world_.ShowUi();
+        world_.Outlook().Draw();
     } else if (what == "status" || what == "property") {
         std::string handle;
         std::string tail;

@@ -3,48 +3,56 @@
 namespace sim {
 
 const char kDemoScript[] = R"(# The built-in demo of tandrel-sim.
-echo Tandrel simulator: the add-in's Skype client against a model Skype on a model desktop.
-echo Lines marked "Tandrel -> Skype" are the commands the add-in sends, "Skype -> Tandrel"
-echo the replies and notifications it receives. Times are the model desktop's clock.
+echo Tandrel simulator: the whole add-in in a model Outlook, against a model Skype.
+echo "Tandrel -> Skype" lines are the commands the add-in sends, "Skype -> Tandrel" what
+echo Skype answers; the toolbar is drawn after each step as the user sees it. Times are
+echo the model clock. (Buddy-list traffic, tooltips and pictures are left out: "output full".)
+output brief
 echo
-echo == 1. Attaching: discovery, the attach status, the handshake ==
+echo == 1. Outlook starts and loads Tandrel; the first start offers help; Skype attaches ==
 skype start
-start
+answer no
+outlook start
 wait 600
-state
 echo
-echo == 2. The buddy list, with names and online states ==
-buddies
+echo == 2. The user opens the Contacts and selects a contact ==
+folder Contacts
+select Alice Wonder
 echo
-echo == 3. Skype reports changes unasked ==
-skype status bob.builder ONLINE
-skype status echo123 AWAY
-buddies
+echo == 3. A right-click adds Skype commands to the menu; the user calls from there ==
+rightclick
+click Call Contact via Skype
 echo
-echo == 4. A call ==
-call echo123
+echo == 4. A chat from the toolbar ==
+click chat
 echo
-echo == 5. A chat ==
-chat alice.wonder
+echo == 5. A mail from a contact, opened: its sender and the Skype names it links ==
+folder Inbox
+open Call us
+close
 echo
-echo == 6. A conference call ==
-call alice.wonder, bob.builder
-echo
-echo == 7. What is refused: a call to oneself (by the add-in), an unknown name (by Skype) ==
-call tandrel.demo
-call no.such.user
-echo
-echo == 8. SkypeOut calls: numbers are converted to international form first ==
-echo -- a number that carries its country code --
-dial +44 (020) 7946 0018
-echo -- a national number: the country chooser asks once, "always use" is ticked --
+echo == 6. A national number: the country chooser asks once, "always use" is ticked ==
+folder Contacts
+select Bob Builder
 country United Kingdom always
-dial 020 7946 0018
-echo -- the next national number uses the stored choice without asking --
-dial (0161) 496-0000 x12
-echo -- North America, and a number too short to be one --
-dial +1 555 0100
-dial 12
+click skypeout
+echo
+echo == 7. Skype goes offline: the toolbar offers nothing; online again: the contact is back ==
+skype offline
+skype online
+echo
+echo == 8. The options page and the About box from the Help menu ==
+dialog ok
+click Options
+dialog ok
+click About Tandrel
+echo
+echo == 9. An update check against the update server ==
+update 0.0.1
+click Check for Update
+echo
+echo == 10. Outlook closes ==
+outlook quit
 settings
 echo
 echo == Done. Try "scripts/sim.sh -i" for the prompt, or "scripts/sim.sh FILE" for a script. ==

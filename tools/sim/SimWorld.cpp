@@ -5,6 +5,7 @@
 #include "addin/ApiErrorMessages.h"
 #include "model/CountryList.h"
 #include "model/skype/SampleSkypeUsers.h"
+#include "resources/DialogIds.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
@@ -53,6 +54,27 @@ std::string Hex(std::uintptr_t value) {
     return text;
 }
 
+// The buddy list's questions and answers, which brief output leaves out.
+bool IsBuddyTraffic(const std::string& text) {
+    for (const char* prefix : {"GET USER ", "USER ", "SEARCH FRIENDS", "USERS "}) {
+        if (text.compare(0, std::string(prefix).size(), prefix) == 0) return true;
+    }
+    return false;
+}
+
+std::string DialogName(int templateId) {
+    switch (templateId) {
+        case ids::kCountryDialog:
+            return "The country chooser";
+        case ids::kOptionsDialog:
+            return "The options page";
+        case ids::kAboutDialog:
+            return "The About box";
+        default:
+            return "Dialog " + std::to_string(templateId);
+    }
+}
+
 std::string AnswerName(int answer) {
     switch (answer) {
         case platform::answer::kOk:
@@ -82,9 +104,11 @@ World::World(std::ostream& out)
     // once it has closed.
     model_.ui.whileModal = [this]() { ShowUi(); };
     HookSkype();
+    outlook_.reset(new OutlookSide(*this));
 }
 
 World::~World() {
+    outlook_.reset();
     model_.ui.whileModal = nullptr;
     client_.reset();
     skype_api::ForgetMessageNumbers();
@@ -100,11 +124,11 @@ void World::HookSkype() {
     };
     skype_.onCommand = [this](platform::WindowHandle, const std::string& command) {
         ShowUi();
-        printer_.ToSkype(command);
+        if (!brief_ || !IsBuddyTraffic(command)) printer_.ToSkype(command);
     };
     skype_.onReply = [this](platform::WindowHandle, const std::string& reply) {
         ShowUi();
-        printer_.FromSkype(reply);
+        if (!brief_ || !IsBuddyTraffic(reply)) printer_.FromSkype(reply);
     };
 }
 
@@ -118,14 +142,18 @@ void World::StartClient() {
         return;
     }
     client_.reset(new CSkype(host::DispatchPtr()));
-    client_->AdviseConnectionStatus([this](ConnectionStatus status) {
-        printer_.Event("Tandrel: connection status is now " + StatusName(status));
-    });
+    WatchClient(*client_);
     // The add-in object shows Skype's refusals this way.
     client_->AdviseAPIError(&ShowApiError);
     client_->CreateMessageWindow();
     printer_.Event("Tandrel's hidden window " + Hex(client_->GetMessageWindow()) +
                    " is created; discovery broadcasts every 500 ms");
+}
+
+void World::WatchClient(CSkype& client) {
+    client.AdviseConnectionStatus([this](ConnectionStatus status) {
+        printer_.Event("Tandrel: connection status is now " + StatusName(status));
+    });
 }
 
 void World::StopClient() {
@@ -150,9 +178,7 @@ void World::ShowUi() {
     const auto& dialogs = model_.ui.dialogs;
     while (dialogsOpened_ < dialogs.size()) {
         const auto& dialog = dialogs[dialogsOpened_++];
-        printer_.Event(dialog.templateId == 220
-                           ? std::string("The country chooser opens")
-                           : "Dialog " + std::to_string(dialog.templateId) + " opens");
+        printer_.Event(DialogName(dialog.templateId) + " opens");
     }
     // A dialog's record is complete (its controls filled in) once it has closed.
     while (dialogsShown_ < dialogs.size() && !dialogs[dialogsShown_].controls.empty()) {
@@ -161,7 +187,7 @@ void World::ShowUi() {
 }
 
 void World::ShowDialog(const model::ModelUi::DialogRecord& dialog) {
-    std::string line = "Dialog " + std::to_string(dialog.templateId);
+    std::string line = DialogName(dialog.templateId) + " closes";
     const auto list = dialog.controls.find(217);
     if (dialog.templateId == 220 && list != dialog.controls.end()) {
         line = "The country chooser closes (" + std::to_string(list->second.items.size()) +

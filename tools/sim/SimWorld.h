@@ -1,6 +1,7 @@
 // The simulator's world: a model desktop and registry with the model Skype
-// installed (and its sample users), the add-in's Skype client on that
-// desktop, and everything that happens between them reported to a Printer.
+// installed (and its sample users), a model Outlook with a sample mailbox
+// that loads the whole add-in, or the add-in's Skype client alone, and
+// everything that happens between them reported to a Printer.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SimOutlook.h"
 #include "SimPrinter.h"
 #include "model/ModelPlatform.h"
 #include "model/skype/ModelSkype.h"
@@ -29,7 +31,16 @@ class World {
     // The add-in's side: its Skype client and the hidden window.
     void StartClient();
     void StopClient();
-    CSkype* Client() { return client_.get(); }
+    // The Skype client commands act on: the add-in's own while Outlook runs
+    // with it, else the one "start" made.
+    CSkype* Client() { return client_ ? client_.get() : outlook_->Skype(); }
+    // Prints the connection status changes of `client`.
+    void WatchClient(CSkype& client);
+    OutlookSide& Outlook() { return *outlook_; }
+    // Brief: the buddy list's traffic and the toolbar's tooltips and
+    // pictures are left out of what is printed.
+    void SetBrief(bool brief) { brief_ = brief; }
+    bool Brief() const { return brief_; }
 
     // Lets `ms` pass with messages dispatched (the user interface idle).
     void Wait(std::uint64_t ms);
@@ -57,6 +68,8 @@ class World {
     model::ModelSkype skype_;
     model::ModelSkypeProcess skypeProcess_;
     std::unique_ptr<CSkype> client_;
+    std::unique_ptr<OutlookSide> outlook_;
+    bool brief_ = false;
     std::size_t boxesShown_ = 0;
     std::size_t dialogsOpened_ = 0;
     std::size_t dialogsShown_ = 0;
