@@ -135,4 +135,8 @@ void CButton::UnadviseClick() {
     }
 }
 
-void CButton::OnClickEvent(const host::DispatchPtr*, std::int16_t*) { OnClick(); }
+void CButton::OnClickEvent(const host::DispatchPtr*, std::int16_t*) {
+    // Empty for a button that is a member of its owner (the toolbar's).
+    const boost::shared_ptr<CButton> keepAlive = weak_from_this().lock();
+    OnClick();
+}

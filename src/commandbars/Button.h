@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include <boost/enable_shared_from_this.hpp>
+
 #include "host/TableSink.h"
 #include "host/Variant.h"
 #include "office/CommandBarButton.h"
@@ -20,7 +22,11 @@
 // The sink id of a button's click sink in its sink table.
 constexpr int kButtonClickSink = 1;
 
-class CButton : private host::TableSink<CButton, kButtonClickSink> {
+// A button held by shared pointers (the context menu's) stays alive until
+// its click returns, even when the click drops the last of them: a message
+// box keeps Skype's messages flowing, and a status change resets the menu.
+class CButton : private host::TableSink<CButton, kButtonClickSink>,
+                public boost::enable_shared_from_this<CButton> {
   public:
     // SetLabel's face number for "no face".
     static constexpr int kNoFace = -1;

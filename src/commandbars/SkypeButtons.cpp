@@ -11,6 +11,11 @@ std::wstring CSkypeTargetButton::GetTarget() {
         return GetTag();
     }
     const std::wstring text = combo_.Text();
+    for (const ComboEntry& entry : entries_) {
+        if (entry.first == text) {
+            return entry.second;
+        }
+    }
     return CutBeforeRemark(numberTarget_ ? AfterLabel(text) : text);
 }
 

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <boost/shared_ptr.hpp>
 
@@ -21,19 +23,32 @@ class CSkypeTargetButton : public CButton {
     void SetCombo(const office::CommandBarComboBox& combo) { combo_ = combo; }
     const office::CommandBarComboBox& GetCombo() const { return combo_; }
 
+    // An entry the toolbar put into the combo box (its list or its text) and
+    // the target it stands for.
+    typedef std::pair<std::wstring, std::wstring> ComboEntry;
+    // A combo text that is exactly one of `entries` is that entry's target,
+    // whatever the text holds (a contact named 'Flat 3 (Home)' would
+    // otherwise lend its digits to the number); only other texts, typed by
+    // the user, are cut. The first entry of a text counts.
+    void SetComboEntries(std::vector<ComboEntry> entries) { entries_ = std::move(entries); }
+    // One more entry, ahead of the others.
+    void AddComboEntry(const ComboEntry& entry) { entries_.insert(entries_.begin(), entry); }
+
   protected:
     // `skype` is kept for the button's life. `numberTarget`: combo texts
     // carry a label before the number.
     CSkypeTargetButton(const boost::shared_ptr<CSkype>& skype, bool numberTarget);
 
-    // With a combo: its Text, the label removed for a number, cut before
-    // its remark. Without: the tag as it is.
+    // With a combo: the target of the entry its Text is, or else the Text
+    // with the label removed for a number, cut before its remark. Without:
+    // the tag as it is.
     std::wstring GetTarget();
     CSkype& skype() const { return *skype_; }
 
   private:
     boost::shared_ptr<CSkype> skype_;
     office::CommandBarComboBox combo_;
+    std::vector<ComboEntry> entries_;
     bool numberTarget_;
 };
 

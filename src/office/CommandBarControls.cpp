@@ -8,6 +8,8 @@ bool CommandBarControl::BeginGroup() const { return GetFlag("BeginGroup"); }
 
 void CommandBarControl::SetBeginGroup(bool beginGroup) const { PutFlag("BeginGroup", beginGroup); }
 
+std::wstring CommandBarControl::Tag() const { return GetText("Tag"); }
+
 void CommandBarControl::Delete() const {
     CallOrThrow("Delete", {host::Variant::Missing()}, kIID_CommandBarControl);
 }

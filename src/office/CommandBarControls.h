@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "host/TypedObject.h"
 
@@ -14,6 +15,8 @@ class CommandBarControl : public host::TypedObject {
     // False when unreadable.
     bool BeginGroup() const;
     void SetBeginGroup(bool beginGroup) const;
+    // Empty when unreadable.
+    std::wstring Tag() const;
     // Delete(Temporary missing); a failure raises host::ComError for
     // CommandBarControl.
     void Delete() const;

@@ -84,6 +84,7 @@ ModelCommandBars::ModelCommandBars(CallLog* log) : ModelObject("CommandBars", lo
             ModelCommandBarPtr bar(new ModelCommandBar(log_, name, position, temporary != 0));
             bar->AttachTo(boost::static_pointer_cast<ModelCommandBars>(shared_from_this()));
             bars_.push_back(bar);
+            if (onBarAdded) onBarAdded(bar);
             *result = host::Variant::Object(bar);
             return host::hr::kOk;
         });

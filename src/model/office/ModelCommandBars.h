@@ -3,6 +3,7 @@
 // announced by OnUpdate while it is being built.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ class ModelCommandBars : public ModelObject {
     void CloseContextMenu();
     // Office refreshes its bars.
     void FireOnUpdate();
+
+    // Called with every bar Add makes, before Add returns it: a test can
+    // prepare the bar an add-in is building (make its controls refuse).
+    std::function<void(const ModelCommandBarPtr&)> onBarAdded;
 
     static const std::vector<MenuEntry>& DefaultContextMenu();
     // msoBarNoCustomize, which a context menu carries until an add-in lifts it.
