@@ -85,8 +85,8 @@ HRESULT STDMETHODCALLTYPE ComEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, L
 }
 
 HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD,
-                                               DISPPARAMS* params, VARIANT* result,
-                                               EXCEPINFO* exception, UINT*) {
+                                               DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                                               UINT*) {
     try {
         if (!params || (params->cArgs > 0 && !params->rgvarg) ||
             (params->cNamedArgs > 0 && !params->rgdispidNamedArgs) ||
@@ -118,16 +118,11 @@ HRESULT STDMETHODCALLTYPE ComEventSink::Invoke(DISPID dispid, REFIID, LCID, WORD
             }
         }
         return code;
-    } catch (const std::bad_alloc&) {
-        caught::Record("ComEventSink::Invoke");
-        return E_OUTOFMEMORY;
     } catch (...) {
+        // The event happened; what the add-in made of it is its own affair,
+        // and an error answer would only make the firer report or retry it.
         caught::Record("ComEventSink::Invoke");
-        if (exception) {
-            *exception = EXCEPINFO();
-            exception->scode = E_FAIL;
-        }
-        return DISP_E_EXCEPTION;
+        return S_OK;
     }
 }
 

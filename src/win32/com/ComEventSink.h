@@ -10,7 +10,8 @@
 // after the owner is gone. It then no longer reaches the owner: the host
 // sink is cut off when it is destroyed (its link) and when it is unadvised
 // through ComDispatch, whatever the source answered. No C++ exception leaves
-// any of its methods.
+// any of its methods: one from a handler is recorded and the event answers
+// S_OK.
 #pragma once
 
 #include <windows.h>

@@ -284,11 +284,10 @@ TEST_F(ComSink, MalformedCallsAndHostExceptionsNeverCrossIntoTheHost) {
     const std::size_t caughtBefore = caught::Count();
     sink.throwWhat = 1;
     EXCEPINFO exception = {};
-    EXPECT_EQ(DISP_E_EXCEPTION, gadget->Sink(0)->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none,
-                                                        nullptr, &exception, nullptr));
-    EXPECT_EQ(E_FAIL, exception.scode);
+    EXPECT_EQ(S_OK, gadget->Sink(0)->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr,
+                                            &exception, nullptr));
     sink.throwWhat = 2;
-    EXPECT_EQ(E_OUTOFMEMORY, gadget->FireRaw(1, &none, nullptr));
+    EXPECT_EQ(S_OK, gadget->FireRaw(1, &none, nullptr));
     EXPECT_EQ(2, sink.calls);
     EXPECT_EQ(caughtBefore + 2, caught::Count());
 }

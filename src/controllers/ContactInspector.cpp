@@ -1,0 +1,60 @@
+#include "controllers/Inspector.h"
+
+#include "outlook/Contact.h"
+#include "outlook/ContactItem.h"
+#include "outlook/OutlookIds.h"
+#include "util/RegistryKey.h"
+#include "util/Settings.h"
+#include "util/Trace.h"
+
+namespace {
+
+// The contact the window shows; none for an item that is not a contact.
+CContactPtr ContactOf(const outlook::ContactItem& item) {
+    return item ? CContactPtr(new CContact(item)) : CContactPtr();
+}
+
+constexpr wchar_t kSkypeNameField[] = L"Skype Name";
+
+// An empty "Skype Name" text field on the open contact, unless it has one.
+// The contact is not saved: the field becomes part of the open item.
+void AddSkypeNameField(const outlook::ContactItem& item) {
+    const outlook::UserProperties properties = item.UserProperties();
+    if (!properties || properties.Find(kSkypeNameField)) {
+        return;
+    }
+    const outlook::UserProperty added = properties.Add(kSkypeNameField, outlook::kUserPropertyText,
+                                                       false, outlook::kFormatTextText);
+    if (added) {
+        added.SetValue(host::Variant::Bstr(L""));
+    }
+}
+
+}  // namespace
+
+CContactInspector::CContactInspector(const outlook::Application& application,
+                                     const outlook::Inspector& inspector,
+                                     const boost::shared_ptr<CSkype>& skype)
+    : CInspector(application, inspector, skype) {
+    TANDREL_TRACE("CContactInspector::CContactInspector");
+    const outlook::ContactItem item = outlook::ContactItem::QueryFrom(currentItem_);
+    const CContactPtr contact = ContactOf(item);
+    if (contact && contact->GetSkypeName().empty() &&
+        settings::ReadBoolean(settings::kSkypeName, settings::kDefaultSkypeName)) {
+        AddSkypeNameField(item);
+    }
+    toolbar_.Load(inspector_.CommandBars(), false);
+    toolbar_.Show(true);
+    toolbar_.ItemChange(contact);
+}
+
+void CContactInspector::OnItemChange(const wchar_t*) {
+    TANDREL_TRACE("CContactInspector::OnItemChange");
+    const outlook::ContactItem item = outlook::ContactItem::QueryFrom(currentItem_);
+    toolbar_.ItemChange(ContactOf(item));
+}
+
+void CContactInspector::OnChangeConnectionStatus(ConnectionStatus status) {
+    TANDREL_TRACE("CContactInspector::OnChangeConnectionStatus");
+    ChangeConnectionStatus(status, &lastConnectionStatus_);
+}

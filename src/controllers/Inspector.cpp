@@ -1,0 +1,91 @@
+#include "controllers/Inspector.h"
+
+#include <boost/bind/bind.hpp>
+
+#include "outlook/OutlookIds.h"
+#include "skype/Skype.h"
+#include "util/CaughtExceptions.h"
+#include "util/Trace.h"
+
+const host::SinkTable& CInspector::Sinks() {
+    typedef outlook::ItemEvents Item;
+    typedef outlook::InspectorEvents Window;
+    static const host::SinkTable table = {
+        host::Row<CInspector, &CInspector::OnItemChange>(inspector_sink::kPropertyChange,
+                                                         Item::kDiid, Item::kPropertyChange),
+        host::Row<CInspector, &CInspector::OnCloseEvent>(inspector_sink::kClose, Window::kDiid,
+                                                         Window::kClose),
+        host::Row<CInspector, &CInspector::OnItemChange>(inspector_sink::kCustomPropertyChange,
+                                                         Item::kDiid, Item::kCustomPropertyChange),
+    };
+    return table;
+}
+
+CInspector::CInspector(const outlook::Application& application, const outlook::Inspector& inspector,
+                       const boost::shared_ptr<CSkype>& skype)
+    : toolbar_(application, skype),
+      skype_(skype),
+      inspector_(inspector),
+      application_(application) {
+    TANDREL_TRACE("CInspector::CInspector");
+    currentItem_ = inspector_.CurrentItem();
+    const host::TypedObject item(currentItem_);
+    PropertyChangeSink::Advise(item);
+    CloseSink::Advise(inspector_);
+    CustomPropertyChangeSink::Advise(item);
+    statusKey_ = skype_->AdviseConnectionStatus(
+        boost::bind(&CInspector::OnChangeConnectionStatus, this, boost::placeholders::_1));
+}
+
+CInspector::~CInspector() {
+    try {
+        if (skype_) {
+            skype_->Unadvise(statusKey_);  // harmless when already removed
+        }
+        // A controller dropped without its close must not leave its sinks
+        // advised on a window or an item that outlives it.
+        if (inspector_) {
+            CInspector::OnInspectorClose();
+        }
+    } catch (...) {
+        caught::Record("CInspector::~CInspector");  // nothing may leave a destructor
+    }
+}
+
+void CInspector::OnInspectorClose() {
+    TANDREL_TRACE("CInspector::OnInspectorClose");
+    if (!inspector_) {
+        return;  // already closed
+    }
+    if (skype_) {
+        skype_->Unadvise(statusKey_);
+    }
+    // The window and its item are let go even when the bar refuses to go:
+    // nothing of a closed window may be touched again.
+    struct LetGo {
+        CInspector& self;
+        ~LetGo() {
+            if (self.currentItem_) {
+                const host::TypedObject item(self.currentItem_);
+                self.PropertyChangeSink::Unadvise(item);
+                self.CustomPropertyChangeSink::Unadvise(item);
+                self.currentItem_.reset();
+            }
+            self.CloseSink::Unadvise(self.inspector_);
+            self.inspector_ = outlook::Inspector();
+        }
+    } letGo{*this};
+    toolbar_.Unload(false);
+}
+
+void CInspector::ChangeConnectionStatus(ConnectionStatus status, ConnectionStatus* last) {
+    if (status == *last) {
+        return;
+    }
+    *last = status;
+    if (status == kConnectionOnline) {
+        OnItemChange(L"");
+    } else {
+        toolbar_.ItemChange();
+    }
+}

@@ -1,0 +1,37 @@
+#include "controllers/Inspector.h"
+
+#include "outlook/Mail.h"
+#include "outlook/MailItem.h"
+#include "util/Trace.h"
+
+namespace {
+
+// The mail the window shows; none for an item that is not a mail.
+CMailPtr MailOf(const host::DispatchPtr& currentItem, const outlook::Application& application) {
+    const outlook::MailItem item = outlook::MailItem::QueryFrom(currentItem);
+    return item ? CMailPtr(new CMail(item, application)) : CMailPtr();
+}
+
+}  // namespace
+
+CMailInspector::CMailInspector(const outlook::Application& application,
+                               const outlook::Inspector& inspector,
+                               const boost::shared_ptr<CSkype>& skype)
+    : CInspector(application, inspector, skype) {
+    TANDREL_TRACE("CMailInspector::CMailInspector");
+    const office::CommandBars commandBars = inspector_.CommandBars();
+    const CMailPtr mail = MailOf(currentItem_, application_);
+    toolbar_.Load(commandBars, false);
+    toolbar_.Show(true);
+    toolbar_.ItemChange(mail);
+}
+
+void CMailInspector::OnItemChange(const wchar_t*) {
+    TANDREL_TRACE("CMailInspector::OnItemChange");
+    toolbar_.ItemChange(MailOf(currentItem_, application_));
+}
+
+void CMailInspector::OnChangeConnectionStatus(ConnectionStatus status) {
+    TANDREL_TRACE("CMailInspector::OnChangeConnectionStatus");
+    ChangeConnectionStatus(status, &lastConnectionStatus_);
+}

@@ -1,0 +1,351 @@
+// The add-in end to end: windows opening and closing, selections, Skype's
+// status, clicks, and what reaches the user, Skype and the settings.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ScenarioFixture.h"
+#include "outlook/OutlookIds.h"
+#include "support/TraceCapture.h"
+#include "util/Settings.h"
+
+namespace {
+
+using Scenario = scenario_test::ScenarioFixture;
+using platform::RegistryRoot;
+
+const std::wstring kNoSkypeName = L"Enter a skype name to contact";
+const std::wstring kNoNumber = L"Enter a phone number to dial via SkypeOut";
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+bool Visible(const std::string& toolbar) {
+    return toolbar.compare(0, toolbar.find('\n'), "bar \"tandrel\" position 1 visible") == 0;
+}
+
+TEST_F(Scenario, CallingASelectedContactAndSkypeRefusingAName) {
+    SkipFirstRun();
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    const model::ModelContactItemPtr jane =
+        AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
+    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelCommandBarsPtr bars = window->commandBars();
+
+    window->Select({jane});
+    EXPECT_EQ(L"Mobile: +44 555 123 (Jane Doe)", SkypeOutText(bars));
+    EXPECT_EQ(L"alice.wonder (Online)", SkypeText(bars));
+    skype.ClearReceived();
+    ClickToolbar(bars, 2);
+    EXPECT_EQ(std::vector<std::string>{"CALL alice.wonder"}, CommandsStartingWith("CALL"));
+
+    Combo(bars, 1)->TypeText(L"no.such.user");
+    ClickToolbar(bars, 2);
+    ASSERT_EQ(1u, model.ui.messageBoxes.size());
+    EXPECT_EQ(
+        "The Skype Name supplied is not recognised or refers to the currently logged in user.",
+        model.ui.messageBoxes[0].text);
+    EXPECT_EQ("Tandrel", model.ui.messageBoxes[0].caption);
+}
+
+TEST_F(Scenario, WhichExplorersAreHookedAtConnectionAndLater) {
+    const struct {
+        const char* name;
+        int existing;
+        bool firstActive;
+        bool loadedAtOnce;  // the first window's toolbar right after connecting
+        bool secondHooked;  // the second existing window gets one on its Activate
+    } cases[] = {
+        {"no window", 0, false, false, false},
+        {"an active window", 2, true, true, false},
+        {"no active window", 2, false, false, true},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        model::ModelOutlook fresh;
+        std::vector<model::ModelExplorerPtr> windows;
+        for (int i = 0; i < each.existing; ++i) windows.push_back(fresh.AddExplorer(fresh.inbox()));
+        if (each.firstActive) fresh.SetActiveExplorer(windows[0]);
+        SkipFirstRun();
+        addin::GuardedExtensibility addIn(addin::CreateAddIn());
+        ASSERT_EQ(host::hr::kOk, addIn.OnConnection(fresh.applicationObject(),
+                                                    addin::connect_mode::kStartup, nullptr));
+        if (each.existing > 0) {
+            EXPECT_EQ(each.loadedAtOnce, Toolbar(windows[0]->commandBars()) != "(none)");
+            windows[1]->Activate();
+            EXPECT_EQ(each.secondHooked, Toolbar(windows[1]->commandBars()) != "(none)");
+        }
+        // Explorers opened later are hooked and load their toolbar on Activate.
+        const model::ModelExplorerPtr later = fresh.OpenExplorer(fresh.inbox());
+        EXPECT_TRUE(Visible(Toolbar(later->commandBars()))) << Toolbar(later->commandBars());
+        addIn.OnDisconnection(addin::disconnect_mode::kHostShutdown);
+        EXPECT_EQ("(none)", Toolbar(later->commandBars()));
+    }
+}
+
+TEST_F(Scenario, EverySelectionIsClassifiedAndTraced) {
+    SkipFirstRun();
+    const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
+    const model::ModelContactItemPtr bob = AddContact(L"Bob Builder", L"bob.builder");
+    const model::ModelItemPtr list = outlook.AddDistributionList(outlook.contacts(), L"Team");
+    const model::ModelItemPtr mail =
+        outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"Xavier", L"callto://echo123");
+    const model::ModelItemPtr meeting =
+        outlook.AddMeetingRequest(outlook.inbox(), L"Planning", L"x@tandrel.example");
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    ASSERT_EQ(host::hr::kOk, Connect());
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
+
+    const struct {
+        const char* name;
+        const wchar_t* version;
+        model::ModelFolderPtr folder;
+        std::vector<model::ModelItemPtr> selection;
+        const char* traced;
+        int wrappersBuilt;       // CContact or CMail, fresh for this change
+        std::wstring skypeText;  // after the change
+        bool visible;
+    } cases[] = {
+        {"one contact",
+         L"11.0",
+         outlook.contacts(),
+         {jane},
+         "SingleContact",
+         1,
+         L"alice.wonder (Online)",
+         true},
+        {"a distribution list",
+         L"11.0",
+         outlook.contacts(),
+         {list},
+         "SingleContact",
+         0,
+         kNoSkypeName,
+         true},
+        {"three items, two contacts",
+         L"11.0",
+         outlook.contacts(),
+         {bob, list, jane},
+         "MultiContact",
+         2,
+         kNoSkypeName,
+         true},
+        {"no contact", L"11.0", outlook.contacts(), {}, "NoContact", 0, kNoSkypeName, true},
+        {"one mail", L"11.0", outlook.inbox(), {mail}, "SingleMail", 1, L"echo123 (Online)", true},
+        {"a meeting request",
+         L"11.0",
+         outlook.inbox(),
+         {meeting},
+         "SingleMail",
+         0,
+         kNoSkypeName,
+         true},
+        {"two mails",
+         L"11.0",
+         outlook.inbox(),
+         {mail, meeting},
+         "MultiMail",
+         0,
+         kNoSkypeName,
+         true},
+        {"no mail", L"11.0", outlook.inbox(), {}, "NoMail", 0, kNoSkypeName, true},
+        {"a mail in Outlook 2002",
+         L"10.0.2627.1",
+         outlook.inbox(),
+         {mail},
+         "UnSupportedType",
+         0,
+         kNoSkypeName,
+         true},
+        {"the calendar",
+         L"11.0",
+         outlook.calendar(),
+         {},
+         "UnSupportedType",
+         0,
+         kNoSkypeName,
+         false},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        outlook.SetVersion(each.version);
+        window->SwitchFolder(each.folder);
+        window->SwitchView();  // the folder-type rule, then the evaluation
+        const std::size_t before = trace.Text().size();
+        window->Select(each.selection);
+        const std::string text = trace.Text().substr(before);
+        EXPECT_EQ(1u, Occurrences(text, "ENTR CExplorer::" + std::string(each.traced) + "\n"))
+            << text;
+        EXPECT_EQ(1u, Occurrences(text, "ENTR CExplorer::GetSelectionCount\n"));
+        EXPECT_EQ(each.wrappersBuilt, int(Occurrences(text, "\n        ENTR CContact::CContact\n") +
+                                          Occurrences(text, "\n        ENTR CMail::CMail\n")))
+            << text;
+        if (std::string(each.traced) != "MultiContact") {
+            EXPECT_EQ(each.skypeText, SkypeText(window->commandBars()));
+        }
+        EXPECT_EQ(each.visible, Visible(Toolbar(window->commandBars())));
+    }
+}
+
+TEST_F(Scenario, AMailWindowIsHookedUnlessWordIsItsEditor) {
+    SkipFirstRun();
+    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelItemPtr mail =
+        outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"Xavier", L"callto://echo123");
+    const model::ModelInspectorPtr word = outlook.OpenInspector(mail, outlook::editor_type::kWord);
+    EXPECT_EQ("(none)", Toolbar(word->commandBars()));
+    const model::ModelInspectorPtr plain = outlook.OpenInspector(mail, outlook::editor_type::kText);
+    EXPECT_TRUE(Visible(Toolbar(plain->commandBars())));
+    EXPECT_EQ(L"echo123 (Online)", SkypeText(plain->commandBars()));
+    // Items that are neither contact nor mail get no controller either.
+    const model::ModelInspectorPtr appointment =
+        outlook.OpenInspector(outlook.AddAppointment(outlook.calendar(), L"Lunch"));
+    EXPECT_EQ("(none)", Toolbar(appointment->commandBars()));
+}
+
+TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo) {
+    const struct {
+        const char* name;
+        const char* setting;  // "SkypeName": null when absent
+        const wchar_t* skypeName;
+        bool fieldAdded;
+    } cases[] = {
+        {"setting absent", nullptr, L"", true},
+        {"setting true", "T", L"", true},
+        {"setting false", "F", L"", false},
+        {"contact has a Skype name", nullptr, L"bob.builder", false},
+    };
+    SkipFirstRun();
+    ASSERT_EQ(host::hr::kOk, Connect());
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        model.registry.RemoveValue(settings::kRoot, settings::kKeyPath, settings::kSkypeName);
+        if (each.setting) {
+            model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kSkypeName,
+                                     {std::uint8_t(each.setting[0] == 'T')});
+        }
+        const model::ModelContactItemPtr contact = AddContact(L"Ann Other", each.skypeName);
+        const model::ModelInspectorPtr window = outlook.OpenInspector(contact);
+        const model::ModelUserPropertyPtr field =
+            contact->userProperties().FindByName(L"Skype Name");
+        const bool added = field && std::wstring(each.skypeName).empty();
+        EXPECT_EQ(each.fieldAdded, added);
+        if (added) {
+            EXPECT_EQ(outlook::kUserPropertyText, field->type());
+            EXPECT_TRUE(host::Variant::Bstr(L"") == field->value());
+        }
+        EXPECT_TRUE(Visible(Toolbar(window->commandBars())));
+        window->Close();
+    }
+}
+
+TEST_F(Scenario, SkypeGoingOfflineAndOnlineAgainEmptiesAndRefillsEveryToolbar) {
+    SkipFirstRun();
+    const model::ModelContactItemPtr jane =
+        AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    ASSERT_EQ(host::hr::kOk, Connect());
+    window->Select({jane});
+    const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
+    const std::vector<model::ModelCommandBarsPtr> bars = {window->commandBars(),
+                                                          open->commandBars()};
+    const struct {
+        const char* status;
+        std::wstring skypeText;
+        std::wstring skypeOutText;
+    } steps[] = {
+        {"OFFLINE", kNoSkypeName, kNoNumber},
+        {"ONLINE", L"alice.wonder (Online)", L"Mobile: +44 555 123 (Jane Doe)"},
+        {"OFFLINE", kNoSkypeName, kNoNumber},
+        {"ONLINE", L"alice.wonder (Online)", L"Mobile: +44 555 123 (Jane Doe)"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.status);
+        SkypeStatus(step.status);
+        for (const model::ModelCommandBarsPtr& each : bars) {
+            EXPECT_EQ(step.skypeText, SkypeText(each));
+            EXPECT_EQ(step.skypeOutText, SkypeOutText(each));
+        }
+    }
+    // The same status twice: the second notification changes nothing.
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
+    skype.Notify("CONNSTATUS ONLINE");
+    EXPECT_EQ(0u, Occurrences(trace.Text(), "ENTR CExplorer::OnSelectionChange"));
+    EXPECT_EQ(0u, Occurrences(trace.Text(), "ENTR CContactInspector::OnItemChange"));
+}
+
+TEST_F(Scenario, ClosedWindowsStayClosedWhenTheAddInDisconnects) {
+    SkipFirstRun();
+    const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    ASSERT_EQ(host::hr::kOk, Connect());
+    const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
+    open->Close();
+    window->Close();
+    EXPECT_EQ("(none)", Toolbar(window->commandBars()));
+    EXPECT_EQ(0u, window->SinkCount(outlook::ExplorerEvents::kDiid));
+    EXPECT_EQ(0u, open->SinkCount(outlook::InspectorEvents::kDiid));
+    EXPECT_EQ(0u, jane->SinkCount(outlook::ItemEvents::kDiid));
+    outlook.log().Clear();
+    EXPECT_EQ(host::hr::kOk, Disconnect());
+    // The second close handlers touched neither window; the collections
+    // were let go and Skype's window is gone.
+    for (const model::CallRecord& record : outlook.log().records()) {
+        EXPECT_TRUE(record.object == "Explorers" || record.object == "Inspectors")
+            << record.object << " " << record.member;
+    }
+    ASSERT_EQ(1u, skype.AttachedClients().size());
+    EXPECT_FALSE(model.desktop.IsWindow(skype.AttachedClients()[0]));
+}
+
+TEST_F(Scenario, TheOfferOfHelpComesOncePerUser) {
+    model.registry.SetString(settings::kRoot, settings::kKeyPath, settings::kHelpLocation,
+                             "C:\\Tandrel\\tandrel.chm");
+    model.htmlHelp.helpFiles.insert("C:\\Tandrel\\tandrel.chm");
+    model.ui.QueueAnswer(platform::answer::kYes);
+    ASSERT_EQ(host::hr::kOk, Connect());
+    ASSERT_EQ(1u, model.ui.messageBoxes.size());
+    EXPECT_EQ("Would you like help with configuring and using Tandrel",
+              model.ui.messageBoxes[0].text);
+    EXPECT_EQ("Tandrel Information", model.ui.messageBoxes[0].caption);
+    EXPECT_EQ(0x44u, model.ui.messageBoxes[0].flags);
+    ASSERT_EQ(1u, model.htmlHelp.calls.size());
+    EXPECT_EQ("C:\\Tandrel\\tandrel.chm::/skypecall.htm", model.htmlHelp.calls[0].file);
+    Disconnect();
+
+    addin::GuardedExtensibility again(addin::CreateAddIn());
+    ASSERT_EQ(host::hr::kOk, again.OnConnection(outlook.applicationObject(),
+                                                addin::connect_mode::kStartup, nullptr));
+    EXPECT_EQ(1u, model.ui.messageBoxes.size());  // "FirstRunImport" is there now
+    again.OnDisconnection(addin::disconnect_mode::kHostShutdown);
+}
+
+TEST_F(Scenario, AWholeRunIsOneTrace) {
+    SkipFirstRun();
+    testing_support::TraceCapture trace(model.registry);
+    trace.Enable();
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    ASSERT_EQ(host::hr::kOk, Connect());
+    window->Select({AddContact(L"Jane Doe", L"alice.wonder")});
+    Disconnect();
+    const std::string text = trace.Text();
+    EXPECT_EQ(1u, Occurrences(text, "#### BEGIN TRACE ####"));
+    EXPECT_EQ(0u, text.find("#### BEGIN TRACE ####\nENTR CConnect::OnConnection\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("ENTR CExplorer::SingleContact"));
+    const std::string last = "EXIT CConnect::OnDisconnection\n";
+    EXPECT_EQ(text.size() - last.size(), text.rfind(last)) << text;
+}
+
+}  // namespace
