@@ -233,6 +233,11 @@ TEST_F(AddInHost, EndToEndTheUserCallsContactsFromTheToolbarAndTheContextMenu) {
     const BYTE yes = 1;
     ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel",
                                              L"FirstRunImport", REG_BINARY, &yes, sizeof yes));
+    // Skype's installer left its path, as on the user's machine.
+    const std::wstring skype = wine_test::BesideThisProgram(L"ModelSkype.exe");
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone", L"SkypePath", REG_SZ,
+                              skype.c_str(), static_cast<DWORD>((skype.size() + 1) * 2)));
     EXPECT_EQ(0u,
               wine_test::RunOutlookHost("skype\n"
                                         "start\n"
@@ -259,6 +264,7 @@ TEST_F(AddInHost, EndToEndTheUserCallsContactsFromTheToolbarAndTheContextMenu) {
                                         "shutdown\n"
                                         "expect-unloaded tandrel.Connect\n"));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tandrel");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
     ASSERT_EQ(0u, RunRegsvr32(L"/u"));
     EXPECT_TRUE(OurKeys().empty());
 }

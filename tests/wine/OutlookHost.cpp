@@ -46,10 +46,11 @@
 //
 //   OutlookHost.exe SCRIPT
 //
-// Each step is printed as it runs; every IDTExtensibility2 call must answer
-// S_OK. Exit status 0 when every step passed, 1 at the first that failed,
-// 2 when the script cannot be read. The thread's queued messages are
-// dispatched after every step, as Outlook's message loop would.
+// Each step is printed as it runs, and every message box the add-in shows,
+// which the host answers at once (No to a question, OK to a notice); every IDTExtensibility2 call
+// must answer S_OK. Exit status 0 when every step passed, 1 at the first that failed, 2 when the
+// script cannot be read. The thread's queued messages are dispatched after every step, as Outlook's
+// message loop would.
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
@@ -190,6 +191,26 @@ std::wstring BesideThisProgram(const wchar_t* name) {
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring own(path, length < MAX_PATH ? length : 0);
     return own.substr(0, own.find_last_of(L"\\/") + 1) + name;
+}
+
+// Nobody sits at this Outlook: every message box the add-in shows on this
+// thread is printed and answered at once, a question with No, a notice with
+// OK, as a cautious user would.
+LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (lstrcmpA(className, "#32770") == 0) {
+            char title[256] = {}, text[1024] = {};
+            GetWindowTextA(window, title, sizeof title);
+            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the box's message
+            std::printf("  message box \"%s\": %s\n", title, text);
+            const WPARAM answer = GetDlgItem(window, IDNO) != nullptr ? IDNO : IDOK;
+            PostMessageA(window, WM_COMMAND, answer, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // ModelSkype.exe running beside the host, and the log of what it received.
@@ -614,6 +635,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+    HHOOK answering = SetWindowsHookExA(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
     int status = 0;
     {
         OutlookHost host;
@@ -633,6 +655,7 @@ int main(int argc, char** argv) {
             DispatchQueuedMessages();
         }
     }
+    if (answering != nullptr) UnhookWindowsHookEx(answering);
     CoUninitialize();
     std::fflush(stdout);
     return status;
