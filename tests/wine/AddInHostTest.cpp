@@ -4,9 +4,9 @@
 // OutlookHost.exe finds the add-in through Outlook's add-in key, loads it by
 // ProgID, drives it with a model Outlook presented as real COM objects,
 // turns it off and on again as the COM Add-ins dialog does, and lets the DLL
-// unload each time. (Grows into the end-to-end test once the add-in object
-// does its work.) COM finds the class through a copy of our keys under
-// HKEY_LOCAL_MACHINE (MachineClasses.h).
+// unload each time; and, end to end, the add-in attaches to ModelSkype.exe
+// running as a process of its own and a click calls a contact. COM finds the class through a copy
+// of our keys under HKEY_LOCAL_MACHINE (MachineClasses.h).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -223,6 +223,50 @@ TEST_F(AddInHost, TurnedOffAndOnAgainTheDllUnloadsCleanlyAndComesBack) {
                                             "expect-connected tandrel.Connect\n"
                                             "shutdown\n"
                                             "expect-unloaded tandrel.Connect\n"));
+}
+
+TEST_F(AddInHost, EndToEndTheUserCallsContactsFromTheToolbarAndTheContextMenu) {
+    ASSERT_NO_FATAL_FAILURE(Register());
+    const DWORD atStartup = 3;
+    SetLoadBehavior(L"tandrel.Connect", REG_DWORD, &atStartup, sizeof atStartup);
+    // Not the user's first connection: no offer of help waits for an answer.
+    const BYTE yes = 1;
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel",
+                                             L"FirstRunImport", REG_BINARY, &yes, sizeof yes));
+    // Skype's installer left its path, as on the user's machine.
+    const std::wstring skype = wine_test::BesideThisProgram(L"ModelSkype.exe");
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone", L"SkypePath", REG_SZ,
+                              skype.c_str(), static_cast<DWORD>((skype.size() + 1) * 2)));
+    EXPECT_EQ(0u,
+              wine_test::RunOutlookHost("skype\n"
+                                        "start\n"
+                                        "expect-skype NAME Tandrel\n"
+                                        // Skype knows Alice by her name: the toolbar offers her.
+                                        "select Alice Wonder\n"
+                                        "expect-combo Skype:|alice.wonder\n"
+                                        "click Start a Skype IP Telephony call to Contact\n"
+                                        "expect-skype CALL alice.wonder\n"
+                                        // Bob carries his Skype Name: the context menu calls him.
+                                        "select Bob Builder\n"
+                                        "right-click\n"
+                                        "expect-menu Call Contact via Skype\n"
+                                        "click Call Contact via Skype\n"
+                                        "expect-skype CALL bob.builder\n"
+                                        // Alice opened gets a Skype Name field to fill in.
+                                        "open Alice Wonder\n"
+                                        "expect-field Alice Wonder|Skype Name\n"
+                                        // Turned off and on again, it attaches to Skype again.
+                                        "disconnect tandrel.Connect\n"
+                                        "expect-unloaded tandrel.Connect\n"
+                                        "connect tandrel.Connect\n"
+                                        "expect-skype NAME Tandrel\n"
+                                        "shutdown\n"
+                                        "expect-unloaded tandrel.Connect\n"));
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tandrel");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
+    ASSERT_EQ(0u, RunRegsvr32(L"/u"));
+    EXPECT_TRUE(OurKeys().empty());
 }
 
 }  // namespace

@@ -247,11 +247,22 @@ TEST(Package, WritesEveryPromisedKeyAndFile) {
 TEST(Package, OutlookLoadsTheAddInFromTheKeyThePackageWrote) {
     // Another add-in's key, whose class is not there, is tried and left out.
     ASSERT_TRUE(wine_test::CopyOurClassesToMachine());
-    EXPECT_EQ(wine_test::RunOutlookHost("start\n"
+    // Skype's installer left its path; the installed add-in calls through it.
+    const std::wstring skype = wine_test::BesideThisProgram(L"ModelSkype.exe");
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone", L"SkypePath", REG_SZ,
+                              skype.c_str(), static_cast<DWORD>((skype.size() + 1) * 2)));
+    EXPECT_EQ(wine_test::RunOutlookHost("skype\n"
+                                        "start\n"
                                         "expect-connected tandrel.Connect\n"
+                                        "expect-skype GET USER alice.wonder\n"
+                                        "select Alice Wonder\n"
+                                        "click Start a Skype IP Telephony call to Contact\n"
+                                        "expect-skype CALL alice.wonder\n"
                                         "shutdown\n"
                                         "expect-unloaded tandrel.Connect\n"),
               0u);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
     wine_test::RemoveOurClassesFromMachine();
 }
 
