@@ -3,7 +3,9 @@
 #include <boost/bind/bind.hpp>
 
 #include "addin/ApiErrorMessages.h"
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
+#include "controllers/ContactInspectorController.h"
+#include "controllers/MailInspectorController.h"
 #include "outlook/ContactItem.h"
 #include "outlook/MailItem.h"
 #include "outlook/OutlookIds.h"

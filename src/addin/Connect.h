@@ -18,8 +18,8 @@
 #include <boost/shared_ptr.hpp>
 
 #include "addin/Extensibility.h"
-#include "controllers/Explorer.h"
-#include "controllers/Inspector.h"
+#include "controllers/ExplorerController.h"
+#include "controllers/InspectorController.h"
 #include "host/TableSink.h"
 #include "outlook/Application.h"
 #include "outlook/Explorer.h"

@@ -1,6 +1,6 @@
 #include "commandbars/InformationButtons.h"
 
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
 
 void CHelpButton::OnClick() { commands::Help(); }
 

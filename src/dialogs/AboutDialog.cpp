@@ -1,6 +1,6 @@
 #include "dialogs/AboutDialog.h"
 
-#include "dialogs/AddinVersion.h"
+#include "util/AddinVersion.h"
 #include "platform/Platform.h"
 
 constexpr int CAboutDialog::kTemplateId;

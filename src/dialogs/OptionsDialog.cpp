@@ -1,7 +1,7 @@
 #include "dialogs/OptionsDialog.h"
 
 #include "platform/Platform.h"
-#include "skype/CountryListControl.h"
+#include "countries/CountryListControl.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 

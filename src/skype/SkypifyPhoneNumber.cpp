@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "skype/CountryDialog.h"
+#include "countries/CountryDialog.h"
 #include "skype/Skype.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"

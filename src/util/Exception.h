@@ -1,5 +1,10 @@
 // The add-in's own exception family. A message is a template whose "%n!"
 // placeholders take the n-th argument (numbered from 1).
+//
+// The namespace `norv` is this small library's own name and nothing more:
+// it has always been called that, and the exceptions' type names (in traces
+// and in what callers catch) keep it. Everything else in the add-in lives in
+// the global namespace or in one named after its folder.
 #pragma once
 
 #include <locale>

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "addin/RegistryChanges.h"
+#include "registrar/RegistryChanges.h"
 #include "addin/ServerIds.h"
-#include "addin/ServerKeys.h"
+#include "registrar/ServerKeys.h"
 #include "win32/com/ComGuid.h"
 
 // In liboleaut32.a, but not declared by mingw-w64's headers.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
 #include "dialogs/OptionsDialog.h"
 #include "model/CountryList.h"
 #include "support/DialogScript.h"

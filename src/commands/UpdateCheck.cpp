@@ -1,10 +1,10 @@
-#include "dialogs/UpdateCheck.h"
+#include "commands/UpdateCheck.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
-#include "dialogs/AddinVersion.h"
+#include "util/AddinVersion.h"
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "util/Exception.h"

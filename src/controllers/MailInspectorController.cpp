@@ -1,4 +1,4 @@
-#include "controllers/Inspector.h"
+#include "controllers/MailInspectorController.h"
 
 #include "outlook/Mail.h"
 #include "outlook/MailItem.h"

@@ -1,8 +1,9 @@
 // CInspector: the controller of one Outlook item window (an Inspector on a
 // contact or a mail). It owns the window's toolbar, follows the item's
 // property changes and Skype's connection status, and takes everything
-// down when the window closes. CContactInspector and CMailInspector build
-// the item wrapper the toolbar shows.
+// down when the window closes. CContactInspector and CMailInspector
+// (ContactInspectorController.h, MailInspectorController.h) build the item
+// wrapper the toolbar shows.
 //
 // The item is read once, at construction; the controller follows that item
 // until the window closes. After OnInspectorClose it is inert.
@@ -80,30 +81,3 @@ class CInspector : private host::TableSink<CInspector, inspector_sink::kProperty
 };
 
 typedef boost::shared_ptr<CInspector> CInspectorPtr;
-
-// An Inspector on a contact: makes sure the contact carries a "Skype Name"
-// field (unless the "SkypeName" setting is false) and shows the contact.
-class CContactInspector : public CInspector {
-  public:
-    CContactInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-                      const boost::shared_ptr<CSkype>& skype);
-
-    void OnItemChange(const wchar_t* name) override;
-    void OnChangeConnectionStatus(ConnectionStatus status) override;
-
-  private:
-    ConnectionStatus lastConnectionStatus_ = kConnectionUnknown;
-};
-
-// An Inspector on a mail: shows its sender and the Skype names it links.
-class CMailInspector : public CInspector {
-  public:
-    CMailInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-                   const boost::shared_ptr<CSkype>& skype);
-
-    void OnItemChange(const wchar_t* name) override;
-    void OnChangeConnectionStatus(ConnectionStatus status) override;
-
-  private:
-    ConnectionStatus lastConnectionStatus_ = kConnectionUnknown;
-};

@@ -1,4 +1,4 @@
-#include "addin/RegistryScript.h"
+#include "registrar/RegistryScript.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "controllers/Inspector.h"
+#include "controllers/InspectorController.h"
 
 #include <boost/bind/bind.hpp>
 

@@ -1,4 +1,4 @@
-#include "addin/Registrar.h"
+#include "registrar/Registrar.h"
 
 namespace addin {
 

@@ -1,10 +1,10 @@
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
 
 #include <string>
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
-#include "dialogs/UpdateCheck.h"
+#include "commands/UpdateCheck.h"
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "resources/StringIds.h"

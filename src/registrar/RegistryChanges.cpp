@@ -1,4 +1,4 @@
-#include "addin/RegistryChanges.h"
+#include "registrar/RegistryChanges.h"
 
 #include "platform/Platform.h"
 

@@ -1,6 +1,6 @@
-#include "addin/ServerKeys.h"
+#include "registrar/ServerKeys.h"
 
-#include "addin/Registrar.h"
+#include "registrar/Registrar.h"
 #include "platform/Platform.h"
 
 namespace addin {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "dialogs/AboutDialog.h"
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
 #include "support/DialogScript.h"
 #include "support/ModelFixture.h"
 #include "util/Settings.h"

@@ -1,7 +1,7 @@
-#include "skype/CountryDialog.h"
+#include "countries/CountryDialog.h"
 
 #include "platform/Platform.h"
-#include "skype/CountryListControl.h"
+#include "countries/CountryListControl.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 

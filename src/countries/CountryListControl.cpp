@@ -1,4 +1,4 @@
-#include "skype/CountryListControl.h"
+#include "countries/CountryListControl.h"
 
 #include <string>
 

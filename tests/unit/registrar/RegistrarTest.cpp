@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "addin/Registrar.h"
-#include "addin/ServerKeys.h"
+#include "registrar/Registrar.h"
+#include "registrar/ServerKeys.h"
 #include "model/ModelRegistry.h"
 #include "support/ModelFixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "addin/RegistryChanges.h"
+#include "registrar/RegistryChanges.h"
 #include "host/HResult.h"
 
 namespace addin {

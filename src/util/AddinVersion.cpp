@@ -1,4 +1,4 @@
-#include "dialogs/AddinVersion.h"
+#include "util/AddinVersion.h"
 
 #include <limits>
 

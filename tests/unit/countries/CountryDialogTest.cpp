@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/CountryList.h"
-#include "skype/CountryDialog.h"
+#include "countries/CountryDialog.h"
 #include "support/DialogScript.h"
 #include "support/ModelFixture.h"
 #include "util/RegistryKey.h"

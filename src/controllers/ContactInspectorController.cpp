@@ -1,4 +1,4 @@
-#include "controllers/Inspector.h"
+#include "controllers/ContactInspectorController.h"
 
 #include "outlook/Contact.h"
 #include "outlook/ContactItem.h"

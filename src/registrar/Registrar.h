@@ -18,8 +18,8 @@
 
 #include <string>
 
-#include "addin/RegistryChanges.h"
-#include "addin/RegistryScript.h"
+#include "registrar/RegistryChanges.h"
+#include "registrar/RegistryScript.h"
 #include "host/HResult.h"
 
 namespace addin {

@@ -1,4 +1,4 @@
-#include "controllers/Explorer.h"
+#include "controllers/ExplorerController.h"
 
 #include <vector>
 

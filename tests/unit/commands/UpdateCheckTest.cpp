@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "dialogs/Commands.h"
+#include "commands/InformationCommands.h"
 #include "resources/Addresses.h"
 #include "support/ModelFixture.h"
 #include "util/Text.h"
