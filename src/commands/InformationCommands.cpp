@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "commands/UpdateCheck.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/OptionsDialog.h"
-#include "commands/UpdateCheck.h"
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "resources/StringIds.h"

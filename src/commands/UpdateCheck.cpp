@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "util/AddinVersion.h"
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
+#include "util/AddinVersion.h"
 #include "util/Exception.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "countries/CountryDialog.h"
 
-#include "platform/Platform.h"
 #include "countries/CountryListControl.h"
+#include "platform/Platform.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
-#include "util/AddinVersion.h"
 #include "platform/Platform.h"
+#include "util/AddinVersion.h"
 
 constexpr int CAboutDialog::kTemplateId;
 constexpr int CAboutDialog::kVersionLine;

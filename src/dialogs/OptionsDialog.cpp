@@ -1,7 +1,7 @@
 #include "dialogs/OptionsDialog.h"
 
-#include "platform/Platform.h"
 #include "countries/CountryListControl.h"
+#include "platform/Platform.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 

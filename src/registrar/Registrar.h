@@ -18,9 +18,9 @@
 
 #include <string>
 
+#include "host/HResult.h"
 #include "registrar/RegistryChanges.h"
 #include "registrar/RegistryScript.h"
-#include "host/HResult.h"
 
 namespace addin {
 

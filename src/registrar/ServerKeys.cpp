@@ -1,7 +1,7 @@
 #include "registrar/ServerKeys.h"
 
-#include "registrar/Registrar.h"
 #include "platform/Platform.h"
+#include "registrar/Registrar.h"
 
 namespace addin {
 

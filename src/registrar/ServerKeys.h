@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "registrar/RegistryChanges.h"
 #include "host/HResult.h"
+#include "registrar/RegistryChanges.h"
 
 namespace addin {
 

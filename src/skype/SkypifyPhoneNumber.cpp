@@ -4,8 +4,8 @@
 // one) when the number carries no country code.
 #include <string>
 
-#include "platform/Platform.h"
 #include "countries/CountryDialog.h"
+#include "platform/Platform.h"
 #include "skype/Skype.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "registrar/RegistryChanges.h"
 #include "addin/ServerIds.h"
+#include "registrar/RegistryChanges.h"
 #include "registrar/ServerKeys.h"
 #include "win32/com/ComGuid.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/AboutDialog.h"
 #include "commands/InformationCommands.h"
+#include "dialogs/AboutDialog.h"
 #include "support/DialogScript.h"
 #include "support/ModelFixture.h"
 #include "util/Settings.h"

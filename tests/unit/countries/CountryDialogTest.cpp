@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/CountryList.h"
 #include "countries/CountryDialog.h"
+#include "model/CountryList.h"
 #include "support/DialogScript.h"
 #include "support/ModelFixture.h"
 #include "util/RegistryKey.h"

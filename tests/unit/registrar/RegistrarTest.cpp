@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "model/ModelRegistry.h"
 #include "registrar/Registrar.h"
 #include "registrar/ServerKeys.h"
-#include "model/ModelRegistry.h"
 #include "support/ModelFixture.h"
 
 namespace {
