@@ -21,10 +21,10 @@
 
 #include "addin/ServerIds.h"
 #include "model/host/ModelObject.h"
+#include "support/com/ExposedDispatch.h"
 #include "util/Settings.h"
 #include "win32/Win32Platform.h"
 #include "win32/com/ComGuid.h"
-#include "win32/com/ExposedDispatch.h"
 #include "win32/server/ConnectFactory.h"
 #include "win32/server/Extensibility2.h"
 
