@@ -21,11 +21,11 @@
 
 #include "addin/ServerIds.h"
 #include "model/host/ModelObject.h"
+#include "support/com/ExposedDispatch.h"
 #include "util/Settings.h"
 #include "win32/Win32Platform.h"
 #include "win32/com/ComGuid.h"
-#include "win32/com/ExposedDispatch.h"
-#include "win32/server/ConnectFactory.h"
+#include "win32/server/AddInClassFactory.h"
 #include "win32/server/Extensibility2.h"
 
 namespace {
@@ -90,9 +90,9 @@ class ComServer : public ::testing::Test {
     }
     ComPtr<IClassFactory> Factory() {
         ComPtr<IClassFactory> factory;
-        EXPECT_EQ(S_OK, win32::GetConnectClassObject(
-                            kClsid, IID_IClassFactory,
-                            reinterpret_cast<void**>(factory.GetAddressOf()), Creator()));
+        EXPECT_EQ(S_OK, win32::GetAddInClassObject(kClsid, IID_IClassFactory,
+                                                   reinterpret_cast<void**>(factory.GetAddressOf()),
+                                                   Creator()));
         return factory;
     }
     ComPtr<IDTExtensibility2> Create() {
@@ -176,14 +176,12 @@ TEST_F(ComServer, ReferencesObjectsAndLocksDecideWhetherTheModuleMayUnload) {
 TEST_F(ComServer, TheFactoryRefusesWhatItCannotMake) {
     void* object = reinterpret_cast<void*>(1);
     EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
-              win32::GetConnectClassObject(CLSID_StdGlobalInterfaceTable, IID_IClassFactory,
-                                           &object, Creator()));
+              win32::GetAddInClassObject(CLSID_StdGlobalInterfaceTable, IID_IClassFactory, &object,
+                                         Creator()));
     EXPECT_EQ(nullptr, object);
-    EXPECT_EQ(E_POINTER,
-              win32::GetConnectClassObject(kClsid, IID_IClassFactory, nullptr, Creator()));
+    EXPECT_EQ(E_POINTER, win32::GetAddInClassObject(kClsid, IID_IClassFactory, nullptr, Creator()));
     object = reinterpret_cast<void*>(1);
-    EXPECT_EQ(E_NOINTERFACE,
-              win32::GetConnectClassObject(kClsid, IID_IDispatch, &object, Creator()));
+    EXPECT_EQ(E_NOINTERFACE, win32::GetAddInClassObject(kClsid, IID_IDispatch, &object, Creator()));
     EXPECT_EQ(nullptr, object);
 
     ComPtr<IClassFactory> factory = Factory();
@@ -198,13 +196,13 @@ TEST_F(ComServer, TheFactoryRefusesWhatItCannotMake) {
     EXPECT_TRUE(record.destroyed);  // the object made for it went again
 
     ComPtr<IClassFactory> empty;
-    ASSERT_EQ(S_OK, win32::GetConnectClassObject(kClsid, IID_IClassFactory,
-                                                 reinterpret_cast<void**>(empty.GetAddressOf()),
-                                                 [] { return addin::ExtensibilityPtr(); }));
+    ASSERT_EQ(S_OK, win32::GetAddInClassObject(kClsid, IID_IClassFactory,
+                                               reinterpret_cast<void**>(empty.GetAddressOf()),
+                                               [] { return addin::ExtensibilityPtr(); }));
     EXPECT_EQ(E_FAIL, empty->CreateInstance(nullptr, IID_IUnknown, &object));
     ComPtr<IClassFactory> throwing;
     ASSERT_EQ(S_OK,
-              win32::GetConnectClassObject(
+              win32::GetAddInClassObject(
                   kClsid, IID_IClassFactory, reinterpret_cast<void**>(throwing.GetAddressOf()),
                   []() -> addin::ExtensibilityPtr { throw std::bad_alloc(); }));
     EXPECT_EQ(E_OUTOFMEMORY, throwing->CreateInstance(nullptr, IID_IUnknown, &object));

@@ -67,8 +67,8 @@
 #include "OutlookAddins.h"
 #include "model/host/ModelObject.h"
 #include "model/outlook/ModelOutlook.h"
+#include "support/com/ExposedDispatch.h"
 #include "win32/Win32Windowing.h"
-#include "win32/com/ExposedDispatch.h"
 #include "win32/server/Extensibility2.h"
 
 namespace {

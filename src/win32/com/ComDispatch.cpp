@@ -13,53 +13,11 @@
 #include "win32/com/ComEventSink.h"
 #include "win32/com/ComGuid.h"
 #include "win32/com/ComVariant.h"
+#include "win32/com/ScopedVariant.h"
 
 namespace win32 {
 
 namespace {
-
-// The arguments of one Invoke, last first as DISPPARAMS wants them; cleared
-// (BSTRs freed, objects released) whatever happens.
-class Arguments {
-  public:
-    explicit Arguments(std::size_t count) : values_(count) {
-        for (VARIANT& value : values_) {
-            VariantInit(&value);
-        }
-    }
-    ~Arguments() {
-        for (VARIANT& value : values_) {
-            VariantClear(&value);
-        }
-    }
-    Arguments(const Arguments&) = delete;
-    Arguments& operator=(const Arguments&) = delete;
-
-    HRESULT Fill(const std::vector<host::Variant>& args) {
-        const std::size_t count = args.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            const HRESULT converted = ToVariant(args[count - 1 - i], &values_[i]);
-            if (FAILED(converted)) {
-                return converted;
-            }
-        }
-        return S_OK;
-    }
-    VARIANT* data() { return values_.empty() ? nullptr : values_.data(); }
-    UINT count() const { return static_cast<UINT>(values_.size()); }
-
-  private:
-    std::vector<VARIANT> values_;
-};
-
-class ScopedVariant {
-  public:
-    ScopedVariant() { VariantInit(&value); }
-    ~ScopedVariant() { VariantClear(&value); }
-    ScopedVariant(const ScopedVariant&) = delete;
-    ScopedVariant& operator=(const ScopedVariant&) = delete;
-    VARIANT value;
-};
 
 // The exception information of a failed Invoke: its HRESULT (when it gives
 // one) and its description. Frees what the object allocated.
@@ -145,25 +103,29 @@ host::HResult ComDispatch::InvokeMember(const std::string& name, WORD flags,
     if (FAILED(hr)) {
         return hr;
     }
-    Arguments arguments(args.size());
-    hr = arguments.Fill(args);
-    if (FAILED(hr)) {
-        return hr;
+    // Last first, as DISPPARAMS wants them.
+    const std::size_t count = args.size();
+    std::vector<ScopedVariant> arguments(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        hr = ToVariant(args[count - 1 - i], arguments[i].Receive());
+        if (FAILED(hr)) {
+            return hr;
+        }
     }
     DISPID namedPut = DISPID_PROPERTYPUT;
-    DISPPARAMS params = {arguments.data(), put ? &namedPut : nullptr, arguments.count(),
-                         put ? 1u : 0u};
+    DISPPARAMS params = {VariantArray(arguments), put ? &namedPut : nullptr,
+                         static_cast<UINT>(count), put ? 1u : 0u};
     ScopedVariant value;
     EXCEPINFO exception = {};
     UINT argError = 0;
     hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
-                         put ? nullptr : &value.value, &exception, &argError);
+                         put ? nullptr : value.Receive(), &exception, &argError);
     if (hr == DISP_E_EXCEPTION) {
         hr = TakeException(&exception, &errorDescription_);
     }
     FreeException(&exception);
     if (SUCCEEDED(hr) && result) {
-        *result = FromVariant(value.value);
+        *result = FromVariant(value.get());
     }
     return hr;
 }

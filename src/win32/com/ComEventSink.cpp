@@ -12,7 +12,6 @@
 #include "util/CaughtExceptions.h"
 #include "win32/com/ComHandlerCaller.h"
 #include "win32/com/ComVariant.h"
-#include "win32/com/ModuleUsage.h"
 
 namespace win32 {
 
@@ -29,40 +28,27 @@ std::vector<ComEventSink*>& ConnectedSinks() {
 }  // namespace
 
 ComEventSink::ComEventSink(const IID& diid, host::EventSink* target, const void* source)
-    : diid_(diid), target_(target->link()), source_(source) {
-    ModuleUsage::ObjectCreated();
-}
+    : diid_(diid), target_(target->link()), source_(source) {}
 
 ComEventSink::~ComEventSink() {
-    ModuleUsage::ObjectDestroyed();
     if (connected_) {
         std::vector<ComEventSink*>& sinks = ConnectedSinks();
         sinks.erase(std::remove(sinks.begin(), sinks.end(), this), sinks.end());
     }
 }
 
-HRESULT STDMETHODCALLTYPE ComEventSink::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, diid_)) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+HRESULT ComEventSink::QueryOther(REFIID iid, void** found) {
+    *found = IsEqualIID(iid, diid_) ? static_cast<IDispatch*>(this) : nullptr;
+    return S_OK;
 }
 
 ULONG STDMETHODCALLTYPE ComEventSink::AddRef() {
-    ++references_;
+    ComObject::AddRef();
     return 1;
 }
 
 ULONG STDMETHODCALLTYPE ComEventSink::Release() {
-    if (--references_ == 0) {
-        delete this;
-    }
+    ComObject::Release();  // may delete this
     return 1;
 }
 

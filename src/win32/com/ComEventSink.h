@@ -19,19 +19,20 @@
 #include <oaidl.h>
 
 #include "host/EventSink.h"
+#include "win32/com/ComObject.h"
 
 namespace win32 {
 
-class ComEventSink final : public IDispatch {
+class ComEventSink final : public ComObject<ComEventSink, ModuleCount::kCounted, IDispatch> {
+    friend ComObject;
+
   public:
     // `source` is the identity of the object the sink is advised on.
     ComEventSink(const IID& diid, host::EventSink* target, const void* source);
-    ComEventSink(const ComEventSink&) = delete;
-    ComEventSink& operator=(const ComEventSink&) = delete;
 
     // IUnknown: answers IUnknown, IDispatch and the event interface (a null
-    // out-pointer: E_POINTER; anything else: E_NOINTERFACE).
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    // out-pointer: E_POINTER; anything else: E_NOINTERFACE). AddRef and
+    // Release count, and answer 1.
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
 
@@ -54,8 +55,8 @@ class ComEventSink final : public IDispatch {
 
   private:
     ~ComEventSink();
+    HRESULT QueryOther(REFIID iid, void** found);
 
-    LONG references_ = 1;
     IID diid_;
     host::SinkLinkPtr target_;  // reset when unadvised
     const void* source_;

@@ -8,6 +8,7 @@
 
 #include "host/SinkTable.h"
 #include "win32/com/ComVariant.h"
+#include "win32/com/ScopedVariant.h"
 
 namespace win32 {
 
@@ -48,18 +49,13 @@ host::HResult ComHandlerCaller::Call(const host::SinkRow& row, void* owner,
         }
     }
     // Wine writes the result even for VT_EMPTY: it must be given.
-    VARIANT answer;
-    VariantInit(&answer);
+    ScopedVariant answer;
     const HRESULT code =
         DispCallFunc(nullptr, reinterpret_cast<ULONG_PTR>(row.handler),
                      static_cast<CALLCONV>(row.call.convention), row.call.returns,
-                     static_cast<UINT>(count), kinds.data(), pointers.data(), &answer);
-    struct Cleared {
-        VARIANT* value;
-        ~Cleared() { VariantClear(value); }
-    } cleared{&answer};
+                     static_cast<UINT>(count), kinds.data(), pointers.data(), answer.Receive());
     host::RethrowHandlerException();
-    *result = FromVariant(answer);
+    *result = FromVariant(answer.get());
     return code;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "win32/com/ComDispatch.h"
+#include "win32/com/ScopedVariant.h"
 
 namespace win32 {
 
@@ -23,16 +24,13 @@ using host::Variant;
 // The text of a kind the host vocabulary does not have, as the user's
 // locale shows it; empty when the host cannot convert it.
 Variant AsText(const VARIANT& in) {
-    VARIANT text;
-    VariantInit(&text);
-    if (FAILED(VariantChangeType(&text, const_cast<VARIANT*>(&in), 0, VT_BSTR))) {
+    ScopedVariant text;
+    if (FAILED(VariantChangeType(text.Receive(), const_cast<VARIANT*>(&in), 0, VT_BSTR))) {
         return Variant();
     }
-    Variant result = text.bstrVal
-                         ? Variant::Bstr(std::wstring(text.bstrVal, SysStringLen(text.bstrVal)))
-                         : Variant::NullBstr();
-    VariantClear(&text);
-    return result;
+    const BSTR converted = text.get().bstrVal;
+    return converted ? Variant::Bstr(std::wstring(converted, SysStringLen(converted)))
+                     : Variant::NullBstr();
 }
 
 Variant AsInt32OrText(long long value, const VARIANT& in) {
@@ -55,14 +53,11 @@ Variant FromValue(const VARIANT& in, int depth) {
             return text ? Variant::Bstr(std::wstring(text, SysStringLen(text)))
                         : Variant::NullBstr();
         }
-        VARIANT value;
-        VariantInit(&value);
-        if (FAILED(VariantCopyInd(&value, const_cast<VARIANT*>(&in)))) {
+        ScopedVariant value;
+        if (FAILED(VariantCopyInd(value.Receive(), const_cast<VARIANT*>(&in)))) {
             return Variant();
         }
-        Variant result = FromValue(value, depth + 1);
-        VariantClear(&value);
-        return result;
+        return FromValue(value.get(), depth + 1);
     }
     if (in.vt & (VT_ARRAY | VT_VECTOR)) {
         return Variant();

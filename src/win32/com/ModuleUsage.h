@@ -13,6 +13,11 @@ class ModuleUsage {
     static void Lock();
     static bool Unlock();
     static bool InUse();
+
+    // Called each time the last object goes or the last lock is let go, so
+    // that the DLL can let go of what it made for its use (its platform).
+    // Null, as it starts, for nothing.
+    static void WhenUnused(void (*unused)());
 };
 
 }  // namespace win32

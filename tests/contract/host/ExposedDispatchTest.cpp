@@ -6,8 +6,8 @@
 #include <wrl/client.h>
 
 #include "contract/host/Gadget.h"
+#include "support/com/ExposedDispatch.h"
 #include "win32/com/ComDispatch.h"
-#include "win32/com/ExposedDispatch.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "contract/host/Gadget.h"
 #include "model/host/ModelObject.h"
+#include "support/com/ExposedDispatch.h"
 #include "win32/com/ComDispatch.h"
-#include "win32/com/ExposedDispatch.h"
 
 namespace contract {
 

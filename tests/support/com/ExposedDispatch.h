@@ -42,26 +42,24 @@
 #include <boost/shared_ptr.hpp>
 
 #include "host/Dispatch.h"
+#include "win32/com/ComObject.h"
 
 namespace win32 {
 
 class ForwardingSink;
 
-class ExposedDispatch final : public IDispatch, public IConnectionPointContainer {
+// Not counted in the module: it belongs to the program that presents the
+// host objects, not to the add-in it serves.
+class ExposedDispatch final : public ComObject<ExposedDispatch, ModuleCount::kNotCounted, IDispatch,
+                                               IConnectionPointContainer> {
+    friend ComObject;
+
   public:
     // The COM object presenting `object`, with a reference for the caller;
     // null for a null object.
     static HRESULT Expose(const host::DispatchPtr& object, IDispatch** exposed);
     // The host object a COM object of ours presents; null for any other.
     static host::DispatchPtr Unwrap(IUnknown* object);
-
-    ExposedDispatch(const ExposedDispatch&) = delete;
-    ExposedDispatch& operator=(const ExposedDispatch&) = delete;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -85,10 +83,11 @@ class ExposedDispatch final : public IDispatch, public IConnectionPointContainer
     explicit ExposedDispatch(host::DispatchPtr object);
     ~ExposedDispatch();
 
+    // Our own identity, and the interfaces the host object answers.
+    HRESULT QueryOther(REFIID iid, void** found);
     HRESULT InvokeMember(const std::string& name, WORD flags, const DISPPARAMS& params,
                          VARIANT* result, EXCEPINFO* exception);
 
-    LONG references_ = 1;
     host::DispatchPtr object_;
     // The sinks advised through this object, by event interface and cookie.
     std::map<std::pair<std::string, DWORD>, boost::shared_ptr<ForwardingSink>> connections_;

@@ -1,10 +1,9 @@
-#include "win32/server/ConnectObject.h"
+#include "win32/server/AddInObject.h"
 
 #include <oleauto.h>
 
 #include "win32/com/ComDispatch.h"
 #include "win32/com/ComEntry.h"
-#include "win32/com/ModuleUsage.h"
 #include "win32/server/ExtensibilityTypeInfo.h"
 
 namespace win32 {
@@ -24,45 +23,16 @@ host::DispatchPtr AsDispatch(IDispatch* object) {
 
 }  // namespace
 
-ConnectObject::ConnectObject(addin::ExtensibilityPtr addIn) : addIn_(std::move(addIn)) {
-    ModuleUsage::ObjectCreated();
-}
+AddInObject::AddInObject(addin::ExtensibilityPtr addIn) : addIn_(std::move(addIn)) {}
 
-ConnectObject::~ConnectObject() {
+AddInObject::~AddInObject() {
     CatchAtEntry("Connect::~Connect", [this] {
         addIn_.DisconnectIfConnected();
         return S_OK;
     });
-    ModuleUsage::ObjectDestroyed();
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, kIID_IDTExtensibility2)) {
-        *object = static_cast<IDTExtensibility2*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE ConnectObject::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG STDMETHODCALLTYPE ConnectObject::Release() {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
-
-HRESULT ConnectObject::TypeInfo(ITypeInfo** info) {
+HRESULT AddInObject::TypeInfo(ITypeInfo** info) {
     if (!typeInfo_) {
         const HRESULT hr = LoadExtensibilityTypeInfo(typeInfo_.ReleaseAndGetAddressOf());
         if (FAILED(hr)) {
@@ -73,7 +43,7 @@ HRESULT ConnectObject::TypeInfo(ITypeInfo** info) {
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::GetTypeInfoCount(UINT* count) {
+HRESULT STDMETHODCALLTYPE AddInObject::GetTypeInfoCount(UINT* count) {
     if (!count) {
         return E_POINTER;
     }
@@ -81,7 +51,7 @@ HRESULT STDMETHODCALLTYPE ConnectObject::GetTypeInfoCount(UINT* count) {
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+HRESULT STDMETHODCALLTYPE AddInObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     if (!info) {
         return E_POINTER;
     }
@@ -100,8 +70,8 @@ HRESULT STDMETHODCALLTYPE ConnectObject::GetTypeInfo(UINT index, LCID, ITypeInfo
     });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
-                                                       LCID, DISPID* ids) {
+HRESULT STDMETHODCALLTYPE AddInObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID,
+                                                     DISPID* ids) {
     if (!names || !ids) {
         return E_POINTER;
     }
@@ -115,9 +85,9 @@ HRESULT STDMETHODCALLTYPE ConnectObject::GetIDsOfNames(REFIID iid, LPOLESTR* nam
     });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags,
-                                                DISPPARAMS* params, VARIANT* result,
-                                                EXCEPINFO* exception, UINT* argError) {
+HRESULT STDMETHODCALLTYPE AddInObject::Invoke(DISPID dispid, REFIID iid, LCID, WORD flags,
+                                              DISPPARAMS* params, VARIANT* result,
+                                              EXCEPINFO* exception, UINT* argError) {
     if (!params) {
         return E_POINTER;
     }
@@ -135,29 +105,28 @@ HRESULT STDMETHODCALLTYPE ConnectObject::Invoke(DISPID dispid, REFIID iid, LCID,
     });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::OnConnection(IDispatch* application,
-                                                      ext_ConnectMode connectMode,
-                                                      IDispatch* addInInstance, SAFEARRAY**) {
+HRESULT STDMETHODCALLTYPE AddInObject::OnConnection(IDispatch* application,
+                                                    ext_ConnectMode connectMode,
+                                                    IDispatch* addInInstance, SAFEARRAY**) {
     return CatchAtEntry("Connect::OnConnection", [&] {
         return addIn_.OnConnection(AsDispatch(application), connectMode, AsDispatch(addInInstance));
     });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::OnDisconnection(ext_DisconnectMode removeMode,
-                                                         SAFEARRAY**) {
+HRESULT STDMETHODCALLTYPE AddInObject::OnDisconnection(ext_DisconnectMode removeMode, SAFEARRAY**) {
     return CatchAtEntry("Connect::OnDisconnection",
                         [&] { return addIn_.OnDisconnection(removeMode); });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::OnAddInsUpdate(SAFEARRAY**) {
+HRESULT STDMETHODCALLTYPE AddInObject::OnAddInsUpdate(SAFEARRAY**) {
     return CatchAtEntry("Connect::OnAddInsUpdate", [&] { return addIn_.OnAddInsUpdate(); });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::OnStartupComplete(SAFEARRAY**) {
+HRESULT STDMETHODCALLTYPE AddInObject::OnStartupComplete(SAFEARRAY**) {
     return CatchAtEntry("Connect::OnStartupComplete", [&] { return addIn_.OnStartupComplete(); });
 }
 
-HRESULT STDMETHODCALLTYPE ConnectObject::OnBeginShutdown(SAFEARRAY**) {
+HRESULT STDMETHODCALLTYPE AddInObject::OnBeginShutdown(SAFEARRAY**) {
     return CatchAtEntry("Connect::OnBeginShutdown", [&] { return addIn_.OnBeginShutdown(); });
 }
 

@@ -1,15 +1,14 @@
-// The COM class Connect: what Outlook creates from "tandrel.Connect" and
-// talks to through IDTExtensibility2. It answers IUnknown, IDispatch and
-// IDTExtensibility2, and passes the five methods on to the portable add-in
-// object (custom arrays dropped) through GuardedExtensibility, which keeps
-// the calls in order.
+// The COM object Outlook creates for the add-in (the coclass Connect, ProgID
+// "tandrel.Connect") and talks to through IDTExtensibility2. It answers
+// IUnknown, IDispatch and IDTExtensibility2, and passes the five methods on
+// to the portable add-in object (custom arrays dropped) through
+// GuardedExtensibility, which keeps the calls in order.
 //
 // Its IDispatch is built from IDTExtensibility2's type information
 // (ExtensibilityTypeInfo.h), loaded the first time a late-bound caller
-// needs it. Every method catches at its entry: null out-pointers answer
-// E_POINTER, exceptions of the add-in E_FAIL (E_OUTOFMEMORY for
-// std::bad_alloc). An object released while still connected disconnects
-// its add-in first.
+// needs it. Every method catches at its entry (ComEntry.h): null
+// out-pointers answer E_POINTER, exceptions of the add-in their HRESULT. An
+// object released while still connected disconnects its add-in first.
 #pragma once
 
 #include <windows.h>
@@ -18,21 +17,17 @@
 #include <wrl/client.h>
 
 #include "addin/GuardedExtensibility.h"
+#include "win32/com/ComObject.h"
 #include "win32/server/Extensibility2.h"
 
 namespace win32 {
 
-class ConnectObject final : public IDTExtensibility2 {
+class AddInObject final : public ComObject<AddInObject, ModuleCount::kCounted, IDTExtensibility2> {
+    friend ComObject;
+
   public:
     // Born with one reference, for the creator. `addIn` not null.
-    explicit ConnectObject(addin::ExtensibilityPtr addIn);
-    ConnectObject(const ConnectObject&) = delete;
-    ConnectObject& operator=(const ConnectObject&) = delete;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    explicit AddInObject(addin::ExtensibilityPtr addIn);
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -53,10 +48,9 @@ class ConnectObject final : public IDTExtensibility2 {
     HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) override;
 
   private:
-    ~ConnectObject();
+    ~AddInObject();
     HRESULT TypeInfo(ITypeInfo** info);
 
-    LONG references_ = 1;
     addin::GuardedExtensibility addIn_;
     Microsoft::WRL::ComPtr<ITypeInfo> typeInfo_;
 };

@@ -1,4 +1,4 @@
-#include "win32/com/ExposedDispatch.h"
+#include "support/com/ExposedDispatch.h"
 
 #include <oleauto.h>
 #include <olectl.h>
@@ -14,6 +14,7 @@
 #include "win32/com/ComEntry.h"
 #include "win32/com/ComGuid.h"
 #include "win32/com/ComVariant.h"
+#include "win32/com/ScopedVariant.h"
 
 namespace win32 {
 
@@ -113,51 +114,13 @@ host::Variant FromExposedArgument(const VARIANT& in) {
     return FromEventArgument(in);
 }
 
-// VARIANTs cleared whatever happens.
-class VariantArray {
-  public:
-    explicit VariantArray(std::size_t count) : values_(count) {
-        for (VARIANT& value : values_) VariantInit(&value);
-    }
-    ~VariantArray() {
-        for (VARIANT& value : values_) VariantClear(&value);
-    }
-    VariantArray(const VariantArray&) = delete;
-    VariantArray& operator=(const VariantArray&) = delete;
-    VARIANT* data() { return values_.empty() ? nullptr : values_.data(); }
-    VARIANT& operator[](std::size_t i) { return values_[i]; }
+class ExposedConnectionPoint final
+    : public ComObject<ExposedConnectionPoint, ModuleCount::kNotCounted, IConnectionPoint> {
+    friend ComObject;
 
-  private:
-    std::vector<VARIANT> values_;
-};
-
-class ExposedConnectionPoint final : public IConnectionPoint {
   public:
     ExposedConnectionPoint(ExposedDispatch* container, const IID& diid)
         : container_(container), diid_(diid) {}
-    ExposedConnectionPoint(const ExposedConnectionPoint&) = delete;
-    ExposedConnectionPoint& operator=(const ExposedConnectionPoint&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) {
-            return E_POINTER;
-        }
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IConnectionPoint)) {
-            *object = static_cast<IConnectionPoint*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return static_cast<ULONG>(left);
-    }
 
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* diid) override {
         if (!diid) {
@@ -191,7 +154,6 @@ class ExposedConnectionPoint final : public IConnectionPoint {
   private:
     ~ExposedConnectionPoint() = default;
 
-    LONG references_ = 1;
     ComPtr<ExposedDispatch> container_;
     IID diid_;
 };
@@ -211,22 +173,22 @@ class ForwardingSink : public host::EventSink,
         // Alive while it delivers: the COM sink may unadvise itself.
         const boost::shared_ptr<ForwardingSink> keep = shared_from_this();
         const ComPtr<IDispatch> sink = sink_;
-        VariantArray args(params.args.size());
+        std::vector<ScopedVariant> args(params.args.size());
         for (std::size_t i = 0; i < params.args.size(); ++i) {
-            const HRESULT converted = ToExposedVariant(params.args[i], &args[i]);
+            const HRESULT converted = ToExposedVariant(params.args[i], args[i].Receive());
             if (FAILED(converted)) {
                 return converted;
             }
         }
         std::vector<DISPID> named(params.namedArgs.begin(), params.namedArgs.end());
-        DISPPARAMS delivered = {args.data(), named.empty() ? nullptr : named.data(),
+        DISPPARAMS delivered = {VariantArray(args), named.empty() ? nullptr : named.data(),
                                 static_cast<UINT>(params.args.size()),
                                 static_cast<UINT>(named.size())};
-        VariantArray answer(1);
+        ScopedVariant answer;
         const HRESULT hr = sink->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                        &delivered, &answer[0], nullptr, nullptr);
+                                        &delivered, answer.Receive(), nullptr, nullptr);
         if (SUCCEEDED(hr) && result) {
-            *result = FromVariant(answer[0]);
+            *result = FromVariant(answer.get());
         }
         return hr;
     }
@@ -284,35 +246,15 @@ host::DispatchPtr ExposedDispatch::Unwrap(IUnknown* object) {
     return ours->object_;
 }
 
-HRESULT STDMETHODCALLTYPE ExposedDispatch::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
-        return E_POINTER;
-    }
-    *object = nullptr;
+HRESULT ExposedDispatch::QueryOther(REFIID iid, void** found) {
     return CatchAtEntry("ExposedDispatch::QueryInterface", [&] {
         if (IsEqualIID(iid, kIID_ExposedDispatch)) {
-            *object = this;
-        } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
-            *object = static_cast<IConnectionPointContainer*>(this);
-        } else if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-                   object_->QueryInterface(FromNativeGuid(iid))) {
-            *object = static_cast<IDispatch*>(this);
-        } else {
-            return E_NOINTERFACE;
+            *found = this;
+        } else if (object_->QueryInterface(FromNativeGuid(iid))) {
+            *found = static_cast<IDispatch*>(this);
         }
-        AddRef();
         return S_OK;
     });
-}
-
-ULONG STDMETHODCALLTYPE ExposedDispatch::AddRef() { return static_cast<ULONG>(++references_); }
-
-ULONG STDMETHODCALLTYPE ExposedDispatch::Release() {
-    const LONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
 }
 
 HRESULT STDMETHODCALLTYPE ExposedDispatch::GetTypeInfoCount(UINT* count) {
