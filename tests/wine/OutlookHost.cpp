@@ -51,6 +51,7 @@
 #include <string>
 #include <vector>
 
+#include "HelperPrograms.h"
 #include "OutlookAddins.h"
 #include "ScreenHook.h"
 #include "model/host/ModelObject.h"
@@ -114,13 +115,6 @@ bool WindowOfClassOnThread(const char* className) {
     return search.second;
 }
 
-std::wstring BesideThisProgram(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring own(path, length < MAX_PATH ? length : 0);
-    return own.substr(0, own.find_last_of(L"\\/") + 1) + name;
-}
-
 BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<std::pair<DWORD, bool>*>(context);
     DWORD owner = 0;
@@ -151,8 +145,8 @@ class SkypeProcess {
         GetTempPathW(MAX_PATH, folder);
         log_ = std::wstring(folder) + L"model-skype-" + std::to_wstring(GetCurrentProcessId()) +
                L".log";
-        std::wstring command = L"\"" + BesideThisProgram(L"ModelSkype.exe") + L"\" --log \"" +
-                               log_ + L"\" --lifetime-ms 60000";
+        std::wstring command = L"\"" + wine_test::BesideThisProgram(L"ModelSkype.exe") +
+                               L"\" --log \"" + log_ + L"\" --lifetime-ms 60000";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,

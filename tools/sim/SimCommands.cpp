@@ -19,6 +19,7 @@ namespace {
 
 using model::AnsiFromUtf8;
 using model::FirstWord;
+using model::Hex;
 using model::ParseNumber;
 using model::Utf8FromWide;
 using model::WideFromUtf8;
@@ -112,12 +113,6 @@ class SimCommands {
     model::OutlookUser& user_;
     model::Printer& out_;
 };
-
-std::string Hex(std::uintptr_t value) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
 
 void SimCommands::PrintState() {
     CSkype* client = world_.ClientAlone();

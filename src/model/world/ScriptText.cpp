@@ -76,6 +76,12 @@ std::string VisibleAnsi(const std::string& ansi) {
     return shown;
 }
 
+std::string Hex(std::uintptr_t value) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "0x%llX", static_cast<unsigned long long>(value));
+    return text;
+}
+
 std::string LowerAscii(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

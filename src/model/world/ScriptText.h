@@ -3,6 +3,7 @@
 // the word splitting every script command shares.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace model {
@@ -13,6 +14,9 @@ std::string Utf8FromWide(const std::wstring& wide);
 std::string AnsiFromUtf8(const std::string& utf8);
 // ANSI text for the terminal: UTF-8, control bytes shown as \xNN.
 std::string VisibleAnsi(const std::string& ansi);
+
+// "0x1A2B": a handle or number as the simulator prints it.
+std::string Hex(std::uintptr_t value);
 
 // ASCII letters in lower case; other bytes as they are.
 std::string LowerAscii(std::string text);

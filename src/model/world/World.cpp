@@ -32,12 +32,6 @@ std::string AttachStatusName(long status) {
     }
 }
 
-std::string Hex(std::uintptr_t value) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "0x%llX", static_cast<unsigned long long>(value));
-    return text;
-}
-
 // The buddy list's questions and answers, which brief output leaves out.
 bool IsBuddyTraffic(const std::string& text) {
     for (const char* prefix : {"GET USER ", "USER ", "SEARCH FRIENDS", "USERS "}) {
@@ -74,9 +68,15 @@ World::World(const Mailbox& mailbox, SkypeUsers users)
 }
 
 World::~World() {
+    // The printer may be gone already: what happens from here is not told.
+    out_ = nullptr;
+    platform.ui.whileModal = nullptr;
+    skype.onDiscover = nullptr;
+    skype.onAttachStatus = nullptr;
+    skype.onCommand = nullptr;
+    skype.onReply = nullptr;
     addin.Unload();
     client_.reset();
-    platform.ui.whileModal = nullptr;
     skype_api::ForgetMessageNumbers();
 }
 
@@ -133,7 +133,7 @@ CSkype* World::Client() {
 void World::WatchClient(CSkype& client) {
     if (!out_) return;
     client.AdviseConnectionStatus([this](ConnectionStatus status) {
-        out_->Event("Tandrel: connection status is now " + ConnectionStatusName(status));
+        if (out_) out_->Event("Tandrel: connection status is now " + ConnectionStatusName(status));
     });
 }
 
