@@ -57,7 +57,13 @@ std::string Joined(const std::vector<std::string>& names) {
 OutlookUser::OutlookUser(ModelOutlook& outlook, UserHost& host, Printer& out)
     : outlook_(outlook), host_(host), out_(out) {}
 
-OutlookUser::~OutlookUser() { Quit(); }
+OutlookUser::~OutlookUser() {
+    try {
+        Quit();
+    } catch (...) {
+        out_.Error("an exception left Outlook's close");  // nothing may leave a destructor
+    }
+}
 
 std::string OutlookUser::ItemName(const ModelItemPtr& item) {
     for (const char* property : {"FullName", "DLName", "Subject"}) {

@@ -25,7 +25,9 @@ namespace model {
 
 class OutlookUser {
   public:
+    // `host` and `out` outlive the user.
     OutlookUser(ModelOutlook& outlook, UserHost& host, Printer& out);
+    // Outlook closes, if it runs.
     ~OutlookUser();
     OutlookUser(const OutlookUser&) = delete;
     OutlookUser& operator=(const OutlookUser&) = delete;

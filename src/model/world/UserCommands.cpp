@@ -159,7 +159,9 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
         if (h->SkypeReceives(AnsiFromUtf8(text))) return true;
         return fail("Skype received no command beginning with \"" + text + "\"");
     });
-    script.Describe("expect-combo NAME TEXT", "the combo box NAME in front shows TEXT...");
+    script.Describe("expect-combo NAME TEXT",
+                    "the combo box NAME in front shows a text that\n"
+                    "begins with TEXT");
     script.Add("expect-combo", [u](const std::string& text) {
         std::string rest;
         const std::string combo = FirstWord(text, &rest);
