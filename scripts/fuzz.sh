@@ -24,15 +24,14 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
     shift
 fi
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-    targets=(fuzz_skype_replies fuzz_skypify_phone_number fuzz_reg_file fuzz_registry_values
-             fuzz_callto_and_version fuzz_message_template)
-fi
-
-cmake --preset linux-fuzz >/dev/null
-cmake --build --preset linux-fuzz
 
 build=build/linux-fuzz
+cmake --preset linux-fuzz >/dev/null
+# Every target tests/fuzz/CMakeLists.txt makes, unless some were named.
+if [ ${#targets[@]} -eq 0 ]; then
+    mapfile -t targets <"$build/fuzz-targets.txt"
+fi
+cmake --build --preset linux-fuzz
 mkdir -p "$build/artifacts" "$build/logs"
 
 run() {

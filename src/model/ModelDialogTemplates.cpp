@@ -5,8 +5,9 @@
 
 namespace model {
 
-void RegisterModuleDialogTemplates(ModelUi* ui) {
+std::map<int, DialogTemplate> ModuleDialogTemplates() {
     using Row = ids::TemplateRow::Row;
+    std::map<int, DialogTemplate> templates;
     int dialogId = 0;
     DialogTemplate dialog;
     for (const ids::TemplateRow& row : ids::kTemplateRows) {
@@ -31,10 +32,15 @@ void RegisterModuleDialogTemplates(ModelUi* ui) {
                 break;
             }
             case Row::End:
-                ui->RegisterTemplate(dialogId, dialog);
+                templates[dialogId] = dialog;
                 break;
         }
     }
+    return templates;
+}
+
+void RegisterModuleDialogTemplates(ModelUi* ui) {
+    for (const auto& each : ModuleDialogTemplates()) ui->RegisterTemplate(each.first, each.second);
 }
 
 }  // namespace model

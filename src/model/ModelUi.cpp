@@ -205,7 +205,37 @@ class ScriptedDialogView : public platform::DialogView {
 
 }  // namespace
 
+DialogAction DialogAction::Select(int control, const std::string& text) {
+    DialogAction action;
+    action.kind = Kind::SelectItem;
+    action.control = control;
+    action.text = text;
+    return action;
+}
+
+DialogAction DialogAction::Click(int control) {
+    DialogAction action;
+    action.kind = Kind::Click;
+    action.control = control;
+    return action;
+}
+
+DialogAction DialogAction::Close() { return DialogAction(); }
+
+DialogAction DialogAction::Enter() {
+    DialogAction action;
+    action.kind = Kind::Enter;
+    return action;
+}
+
 ModelUi::ModelUi() = default;
+
+const std::map<int, ModelUi::ControlState>& ModelUi::DialogControls(std::size_t index) const {
+    static const std::map<int, ControlState> kNone;
+    const auto open = open_.find(index);
+    if (open != open_.end()) return *open->second;
+    return index < dialogs.size() ? dialogs[index].controls : kNone;
+}
 
 void ModelUi::RegisterTemplate(int templateId, DialogTemplate dialogTemplate) {
     templates_[templateId] = std::move(dialogTemplate);
@@ -272,6 +302,13 @@ std::intptr_t ModelUi::ShowDialog(int templateId, platform::WindowHandle owner,
     dialogs.push_back(DialogRecord{templateId, owner, -1, {}, false});
 
     ScriptedDialogView view(*dialogTemplate);
+    // Open (its controls shown live) until this call returns, however it does.
+    struct OpenWhileHere {
+        std::map<std::size_t, const std::map<int, ControlState>*>& open;
+        std::size_t index;
+        ~OpenWhileHere() { open.erase(index); }
+    } openWhileHere{open_, index};
+    open_[index] = &view.controls();
     // The dialog procedure lets no exception out; neither does the model.
     auto send = [&](int control, int notification) {
         try {

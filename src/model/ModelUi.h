@@ -43,6 +43,11 @@ struct DialogTemplate {
 // static text) or naming an item the list does not hold do nothing, as a
 // user cannot do them.
 struct DialogAction {
+    static DialogAction Select(int control, const std::string& text);
+    static DialogAction Click(int control);
+    static DialogAction Close();
+    static DialogAction Enter();
+
     enum class Kind {
         SelectItem,   // pick the item whose text is `text` in list `control`
         SelectIndex,  // pick item `index` in list `control`
@@ -115,6 +120,11 @@ class ModelUi : public platform::Ui {
     };
     // In the order the dialogs appeared.
     std::vector<DialogRecord> dialogs;
+    // Whether dialogs[index] is still open.
+    bool DialogOpen(std::size_t index) const { return open_.count(index) != 0; }
+    // The controls of dialogs[index] that have an identifier: while it is
+    // open, as its logic and the user's actions leave them so far.
+    const std::map<int, ControlState>& DialogControls(std::size_t index) const;
 
     // Runs once while each box or dialog is open (a dialog: after
     // OnInitDialog, before the script). Boxes and dialogs opened from inside
@@ -130,13 +140,16 @@ class ModelUi : public platform::Ui {
     void RunWhileModal();
 
     bool inWhileModal_ = false;
+    // The live controls of the dialogs open now, by record index.
+    std::map<std::size_t, const std::map<int, ControlState>*> open_;
     std::deque<int> answers_;
     std::deque<std::vector<DialogAction>> scripts_;
     std::map<int, DialogTemplate> templates_;
 };
 
-// The module's dialog templates (from the same source as tandrel.rc),
-// registered into every ModelUi.
+// The module's dialog templates (from the same source as tandrel.rc) by
+// their identifiers; registered into every ModelUi.
+std::map<int, DialogTemplate> ModuleDialogTemplates();
 void RegisterModuleDialogTemplates(ModelUi* ui);
 
 }  // namespace model

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "skype/SkypeApiMessages.h"
 #include "skype/SkypeProtocol.h"
 
 namespace bench {
@@ -25,10 +24,7 @@ std::string UsersReply(std::size_t count) {
     return reply;
 }
 
-SkypeWorld::SkypeWorld(std::size_t users)
-    : count(users), installed_(model.ports()), skypeProcess_(skype, model.processes, model.shell) {
-    skype_api::ForgetMessageNumbers();
-    model::RegisterSkypeInstallation(model.registry);
+SkypeWorld::SkypeWorld(std::size_t users) : count(users) {
     static const char* const kStatuses[] = {"ONLINE", "AWAY", "NA", "DND", "OFFLINE"};
     for (std::size_t i = 0; i < count; ++i) {
         model::SkypeUser user;
@@ -41,30 +37,23 @@ SkypeWorld::SkypeWorld(std::size_t users)
     skype.Start();
 }
 
-SkypeWorld::~SkypeWorld() {
-    client.reset();
-    skype.Exit();
-    skype_api::ForgetMessageNumbers();
-}
-
 CSkype& SkypeWorld::Attach() {
-    client.reset();
-    client.reset(new CSkype(host::DispatchPtr()));
-    client->CreateMessageWindow();
+    world.StopClient();
+    CSkype& client = world.StartClient();
     model.desktop.Advance(skype_protocol::kDiscoveryPeriodMs);
     skype.ClearReceived();
-    return *client;
+    return client;
 }
 
 CSkype& SkypeWorld::AttachWithBuddies() {
-    Attach();
+    CSkype& client = Attach();
     Reply(UsersReply(count));
     skype.ClearReceived();
-    return *client;
+    return client;
 }
 
 void SkypeWorld::Reply(const std::string& text) {
-    model.desktop.SendCopyData(client->GetMessageWindow(), skype.Window(), 0, text.c_str(),
+    model.desktop.SendCopyData(world.Client()->GetMessageWindow(), skype.Window(), 0, text.c_str(),
                                static_cast<std::uint32_t>(text.size() + 1));
 }
 

@@ -1,15 +1,11 @@
-// What the benchmarks run on: a model platform installed for the whole
-// program run, the model Skype with a directory of generated users, and
+// What the Skype benchmarks run on: the model world without Outlook's
+// part in play, its model Skype holding a directory of generated users, and
 // the add-in's Skype client attached to it. Sizes are the number of users.
 #pragma once
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "model/ModelPlatform.h"
-#include "model/skype/ModelSkype.h"
-#include "model/skype/ModelSkypeProcess.h"
+#include "model/world/World.h"
 #include "skype/Skype.h"
 
 namespace bench {
@@ -25,9 +21,6 @@ class SkypeWorld {
     // by "SEARCH FRIENDS", so attaching leaves the buddy list empty until a
     // test sends a list itself.
     explicit SkypeWorld(std::size_t count);
-    ~SkypeWorld();
-    SkypeWorld(const SkypeWorld&) = delete;
-    SkypeWorld& operator=(const SkypeWorld&) = delete;
 
     // A new client, attached (the old one, if any, is destroyed first).
     CSkype& Attach();
@@ -36,14 +29,10 @@ class SkypeWorld {
     // A reply or notification from Skype's window to the client.
     void Reply(const std::string& text);
 
-    model::ModelPlatform model;
-    model::ModelSkype skype;
-    std::unique_ptr<CSkype> client;
+    model::World world{model::Mailbox(), model::World::SkypeUsers::None};
+    model::ModelPlatform& model = world.platform;
+    model::ModelSkype& skype = world.skype;
     const std::size_t count;
-
-  private:
-    platform::ScopedPlatform installed_;
-    model::ModelSkypeProcess skypeProcess_;
 };
 
 }  // namespace bench

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "model/ModelPlatform.h"
-#include "model/outlook/ModelOutlook.h"
+#include "model/world/World.h"
 #include "outlook/ContactItem.h"
 #include "outlook/Mail.h"
 #include "outlook/MailItem.h"
@@ -24,16 +23,19 @@ model::ModelOutlook::Properties Person(std::size_t i) {
             {"MobileTelephoneNumber", L"+44 7700 900" + number}};
 }
 
-// The model platform and Outlook of one benchmark.
-struct OutlookWorld {
-    OutlookWorld() : installed(model.ports()) {}
-    model::ModelPlatform model;
-    platform::ScopedPlatform installed;
-    model::ModelOutlook outlook;
-};
+// n people in the Contacts folder.
+model::Mailbox People(std::int64_t count) {
+    model::Mailbox mailbox;
+    std::vector<model::MailboxItem>& contacts =
+        mailbox.Folder(L"Contacts", outlook::item_type::kContact).items;
+    for (std::int64_t i = 0; i < count; ++i) {
+        contacts.push_back(model::MailboxItem::Contact(Person(static_cast<std::size_t>(i))));
+    }
+    return mailbox;
+}
 
 void BM_ContactSnapshot(benchmark::State& state) {
-    OutlookWorld world;
+    model::World world;
     const auto item = world.outlook.AddContact(world.outlook.contacts(), Person(7));
     item->AddUserProperty(L"Skype Name", host::Variant::Bstr(L"person.seven"));
     const outlook::ContactItem contact(item);
@@ -45,7 +47,7 @@ void BM_ContactSnapshot(benchmark::State& state) {
 BENCHMARK(BM_ContactSnapshot)->Unit(benchmark::kMicrosecond);
 
 // Looks up an address that no contact carries, as often as the benchmark asks.
-void FindStranger(benchmark::State& state, OutlookWorld& world) {
+void FindStranger(benchmark::State& state, model::World& world) {
     const outlook::Application application = world.outlook.application();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
@@ -57,10 +59,7 @@ void FindStranger(benchmark::State& state, OutlookWorld& world) {
 
 // An address no contact carries, among n contacts of the Contacts folder.
 void BM_FindByEmailAddressContacts(benchmark::State& state) {
-    OutlookWorld world;
-    for (std::int64_t i = 0; i < state.range(0); ++i) {
-        world.outlook.AddContact(world.outlook.contacts(), Person(static_cast<std::size_t>(i)));
-    }
+    model::World world(People(state.range(0)));
     FindStranger(state, world);
 }
 BENCHMARK(BM_FindByEmailAddressContacts)
@@ -71,7 +70,7 @@ BENCHMARK(BM_FindByEmailAddressContacts)
 // The default contacts folder is a mail folder over n contacts folders in
 // groups of ten, one contact each; the address is in none of them.
 void BM_FindByEmailAddressFolders(benchmark::State& state) {
-    OutlookWorld world;
+    model::World world;
     const model::ModelFolderPtr root =
         world.outlook.AddFolder(world.outlook.mailbox(), L"Shared", outlook::item_type::kMail);
     world.outlook.SetDefaultFolder(outlook::default_folder::kContacts, root);
@@ -95,7 +94,7 @@ BENCHMARK(BM_FindByEmailAddressFolders)
 // A mail whose body holds n blocks of 50 characters, every tenth with a
 // "callto://" link: 10,000 blocks are 500,000 characters.
 void BM_MailBody(benchmark::State& state) {
-    OutlookWorld world;
+    model::World world;
     std::wstring body;
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         std::wstring block = i % 10 == 0 ? L"Call me on callto://friend." + Wide(std::to_string(i))

@@ -20,7 +20,7 @@ TEST_F(Faults, WithoutUniqueIdsForItsErrorObserverTheAddInCannotStart) {
     outlook.SetActiveExplorer(window);
     model.uuid.QueueCreateStatus(platform::rpc::kOutOfMemory);  // the error observer's key
     EXPECT_EQ(host::hr::kFail, Connect());
-    EXPECT_FALSE(entry.connected());
+    EXPECT_FALSE(world.addin.connected());
     EXPECT_EQ("(none)", Toolbar(window->commandBars()));
     EXPECT_EQ(0u, outlook.explorers()->SinkCount(outlook::ExplorersEvents::kDiid));
     EXPECT_TRUE(skype.AttachedClients().empty());  // no window of ours was left behind
@@ -34,7 +34,7 @@ TEST_F(Faults, AToolbarWithoutUniqueIdsLeavesTheAddInConnectedWithoutIt) {
     model.uuid.QueueCreateStatus(platform::rpc::kOk);           // the error observer's key
     model.uuid.QueueCreateStatus(platform::rpc::kOutOfMemory);  // the toolbar's first button
     ASSERT_EQ(host::hr::kOk, Connect());
-    EXPECT_TRUE(entry.connected());
+    EXPECT_TRUE(world.addin.connected());
     EXPECT_EQ(caught + 1, caught::Count());
     EXPECT_EQ("(none)", Toolbar(window->commandBars()));
     EXPECT_EQ(0u, window->SinkCount(outlook::ExplorerEvents::kDiid));
@@ -49,7 +49,7 @@ TEST_F(Faults, AToolbarWithoutUniqueIdsLeavesTheAddInConnectedWithoutIt) {
 
 TEST_F(Faults, AToolbarFailingWhileSkypeTellsItsStatusStopsAtTheSkypeWindow) {
     const model::ModelExplorerPtr window = StartWith(outlook.contacts());
-    Combo(window->commandBars(), 1)->FailNext("Clear", host::hr::kFail);
+    Combo(window->commandBars(), "skype")->FailNext("Clear", host::hr::kFail);
     SkypeStatus("OFFLINE");
     expectedCaughtExceptions = 1;  // the window procedure's edge
     SkypeStatus("ONLINE");

@@ -1,41 +1,40 @@
 #include "ScenarioFixture.h"
 
 #include "commandbars/Toolbar.h"
+#include "model/office/ControlNames.h"
 #include "model/office/ModelCommandBarText.h"
+#include "office/OfficeIds.h"
 #include "skype/SkypeProtocol.h"
 #include "util/Settings.h"
+#include "util/Trace.h"
 
 namespace scenario_test {
 
-model::ModelCommandBarComboBoxPtr ScenarioFixture::Combo(const model::ModelCommandBarsPtr& bars,
-                                                         int position) const {
-    const model::ModelCommandBarPtr bar = bars->FindBar(CToolbar::kBarName);
-    if (!bar) return model::ModelCommandBarComboBoxPtr();
-    return boost::dynamic_pointer_cast<model::ModelCommandBarComboBox>(
-        bar->controls()->controls().at(position - 1));
+ScenarioFixture::ScenarioFixture() {
+    CTrace::ResetForTesting();
+    skype.Start();
 }
 
-ScenarioFixture::ScenarioFixture() : entry(addin::CreateAddIn()) { skype.Start(); }
+ScenarioFixture::~ScenarioFixture() { CTrace::ResetForTesting(); }
 
-ScenarioFixture::~ScenarioFixture() { entry.DisconnectIfConnected(); }
+void ScenarioFixture::TearDown() {
+    EXPECT_EQ(expectedCaughtExceptions, model.CaughtExceptions())
+        << "exceptions stopped at the model's window or dialog procedure";
+}
 
 host::HResult ScenarioFixture::Connect() {
-    const host::HResult result =
-        entry.OnConnection(outlook.applicationObject(), addin::connect_mode::kStartup, nullptr);
+    const host::HResult result = world.addin.Load(outlook.applicationObject());
     Advance(skype_protocol::kDiscoveryPeriodMs);
     return result;
 }
 
-host::HResult ScenarioFixture::Disconnect() {
-    return entry.OnDisconnection(addin::disconnect_mode::kHostShutdown);
-}
+host::HResult ScenarioFixture::Disconnect() { return world.addin.Unload(); }
 
 model::ModelExplorerPtr ScenarioFixture::StartWith(const model::ModelFolderPtr& folder) {
     SkipFirstRun();
-    const model::ModelExplorerPtr window = outlook.AddExplorer(folder);
-    outlook.SetActiveExplorer(window);
-    EXPECT_EQ(host::hr::kOk, Connect());
-    return window;
+    EXPECT_TRUE(user.Start(folder)) << told.str();
+    Advance(skype_protocol::kDiscoveryPeriodMs);
+    return user.explorer();
 }
 
 void ScenarioFixture::SkipFirstRun() {
@@ -57,22 +56,28 @@ std::string ScenarioFixture::Toolbar(const model::ModelCommandBarsPtr& bars) con
     return bar ? model::DescribeBar(*bar) : "(none)";
 }
 
+model::ModelCommandBarComboBoxPtr ScenarioFixture::Combo(const model::ModelCommandBarsPtr& bars,
+                                                         const std::string& name) const {
+    return boost::static_pointer_cast<model::ModelCommandBarComboBox>(model::FindControl(
+        *bars, std::wstring(name.begin(), name.end()), office::control_type::kComboBox));
+}
+
 std::wstring ScenarioFixture::SkypeText(const model::ModelCommandBarsPtr& bars) const {
-    const model::ModelCommandBarComboBoxPtr combo = Combo(bars, 1);
+    const model::ModelCommandBarComboBoxPtr combo = Combo(bars, "skype");
     return combo ? combo->text() : L"(none)";
 }
 
 std::wstring ScenarioFixture::SkypeOutText(const model::ModelCommandBarsPtr& bars) const {
-    const model::ModelCommandBarComboBoxPtr combo = Combo(bars, 4);
+    const model::ModelCommandBarComboBoxPtr combo = Combo(bars, "skypeout");
     return combo ? combo->text() : L"(none)";
 }
 
-void ScenarioFixture::ClickToolbar(const model::ModelCommandBarsPtr& bars, int position) {
-    boost::dynamic_pointer_cast<model::ModelCommandBarButton>(
-        bars->FindBar(CToolbar::kBarName)->controls()->controls().at(position - 1))
-        ->Click();
+std::vector<std::string> ScenarioFixture::CommandsStartingWith(const std::string& prefix) const {
+    std::vector<std::string> matching;
+    for (const std::string& command : skype.CommandTexts()) {
+        if (command.compare(0, prefix.size(), prefix) == 0) matching.push_back(command);
+    }
+    return matching;
 }
-
-void ScenarioFixture::SkypeStatus(const std::string& word) { skype.SetConnectionStatus(word); }
 
 }  // namespace scenario_test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScenarioFixture.h"
+#include "addin/GuardedExtensibility.h"
 #include "outlook/OutlookIds.h"
 #include "support/TraceCapture.h"
 #include "util/Settings.h"
@@ -30,20 +31,19 @@ bool Visible(const std::string& toolbar) {
 }
 
 TEST_F(Scenario, CallingASelectedContactAndSkypeRefusingAName) {
-    const model::ModelContactItemPtr jane =
-        AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
+    AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
     const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelCommandBarsPtr bars = window->commandBars();
 
-    window->Select({jane});
+    ASSERT_TRUE(user.Select({"Jane Doe"})) << told.str();
     EXPECT_EQ(L"Mobile: +44 555 123 (Jane Doe)", SkypeOutText(bars));
     EXPECT_EQ(L"alice.wonder (Online)", SkypeText(bars));
     skype.ClearReceived();
-    ClickToolbar(bars, 2);
+    ASSERT_TRUE(user.Click("call")) << told.str();
     EXPECT_EQ(std::vector<std::string>{"CALL alice.wonder"}, CommandsStartingWith("CALL"));
 
-    Combo(bars, 1)->TypeText(L"no.such.user");
-    ClickToolbar(bars, 2);
+    ASSERT_TRUE(user.Type("skype", "no.such.user")) << told.str();
+    ASSERT_TRUE(user.Click("call")) << told.str();
     ASSERT_EQ(1u, model.ui.messageBoxes.size());
     EXPECT_EQ(
         "The Skype Name supplied is not recognised or refers to the currently logged in user.",
@@ -242,13 +242,12 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
 }
 
 TEST_F(Scenario, SkypeGoingOfflineAndOnlineAgainEmptiesAndRefillsEveryToolbar) {
-    const model::ModelContactItemPtr jane =
-        AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
+    AddContact(L"Jane Doe", L"alice.wonder", L"+44 555 123");
     const model::ModelExplorerPtr window = StartWith(outlook.contacts());
-    window->Select({jane});
-    const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
+    ASSERT_TRUE(user.Select({"Jane Doe"})) << told.str();
+    ASSERT_TRUE(user.Open("Jane Doe")) << told.str();
     const std::vector<model::ModelCommandBarsPtr> bars = {window->commandBars(),
-                                                          open->commandBars()};
+                                                          user.inspector()->commandBars()};
     const struct {
         const char* status;
         std::wstring skypeText;

@@ -9,30 +9,10 @@
 namespace testing_support {
 
 inline model::DialogAction SelectCountry(const std::string& name) {
-    model::DialogAction action;
-    action.kind = model::DialogAction::Kind::SelectItem;
-    action.control = ids::kCountryList;
-    action.text = name;
-    return action;
+    return model::DialogAction::Select(ids::kCountryList, name);
 }
-
-inline model::DialogAction Click(int control) {
-    model::DialogAction action;
-    action.kind = model::DialogAction::Kind::Click;
-    action.control = control;
-    return action;
-}
-
-inline model::DialogAction CloseBox() {
-    model::DialogAction action;
-    action.kind = model::DialogAction::Kind::Close;
-    return action;
-}
-
-inline model::DialogAction EnterKey() {
-    model::DialogAction action;
-    action.kind = model::DialogAction::Kind::Enter;
-    return action;
-}
+constexpr auto Click = &model::DialogAction::Click;
+constexpr auto CloseBox = &model::DialogAction::Close;
+constexpr auto EnterKey = &model::DialogAction::Enter;
 
 }  // namespace testing_support

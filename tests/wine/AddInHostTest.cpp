@@ -5,8 +5,9 @@
 // ProgID, drives it with a model Outlook presented as real COM objects,
 // turns it off and on again as the COM Add-ins dialog does, and lets the DLL
 // unload each time; and, end to end, the add-in attaches to ModelSkype.exe
-// running as a process of its own and a click calls a contact. COM finds the class through a copy
-// of our keys under HKEY_LOCAL_MACHINE (MachineClasses.h).
+// running as a process of its own, a click calls a contact, and the user
+// answers its dialogs. COM finds the class through a copy of our keys under
+// HKEY_LOCAL_MACHINE (MachineClasses.h).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -109,6 +110,8 @@ class AddInHost : public ::testing::Test {
         wine_test::RemoveOurClassesFromMachine();
         RegDeleteTreeW(HKEY_CURRENT_USER, kForeign);
         RegDeleteTreeW(HKEY_CURRENT_USER, outlook_host::kAddinsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tandrel");
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
         RunRegsvr32(L"/u");
         CoUninitialize();
     }
@@ -117,6 +120,21 @@ class AddInHost : public ::testing::Test {
     void Register() {
         ASSERT_EQ(0u, RunRegsvr32(L""));
         ASSERT_TRUE(wine_test::CopyOurClassesToMachine());
+    }
+    // Registered, loaded at start-up, past the user's first connection (no
+    // offer of help waits for an answer), and Skype's installer left its
+    // path, as on the user's machine.
+    void ReadyForEndToEnd() {
+        ASSERT_NO_FATAL_FAILURE(Register());
+        const DWORD atStartup = 3;
+        SetLoadBehavior(L"tandrel.Connect", REG_DWORD, &atStartup, sizeof atStartup);
+        const BYTE yes = 1;
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel",
+                                                 L"FirstRunImport", REG_BINARY, &yes, sizeof yes));
+        const std::wstring skype = wine_test::BesideThisProgram(L"ModelSkype.exe");
+        ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone",
+                                                 L"SkypePath", REG_SZ, skype.c_str(),
+                                                 static_cast<DWORD>((skype.size() + 1) * 2)));
     }
     void SetLoadBehavior(const wchar_t* progId, DWORD type, const void* data, DWORD size) {
         ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, AddinKey(progId).c_str(),
@@ -199,9 +217,9 @@ TEST_F(AddInHost, OutlookLoadsTheAddInsItsKeySetsToLoadAtStartUpAndNoOthers) {
         }
     }
 
-    EXPECT_EQ(0u, wine_test::RunOutlookHost("start\n"
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("outlook start\n"
                                             "expect-connected tandrel.Connect\n"
-                                            "shutdown\n"
+                                            "outlook quit\n"
                                             "expect-unloaded tandrel.Connect\n"));
     for (const auto& key : keys) {
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, (std::wstring(kClasses) + L"\\" + key.progId).c_str());
@@ -214,59 +232,64 @@ TEST_F(AddInHost, TurnedOffAndOnAgainTheDllUnloadsCleanlyAndComesBack) {
     SetLoadBehavior(L"tandrel.Connect", REG_DWORD, &atStartup, sizeof atStartup);
     // Outlook's COM Add-ins dialog unchecks the add-in and checks it again;
     // Outlook frees the DLL in between.
-    EXPECT_EQ(0u, wine_test::RunOutlookHost("start\n"
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("outlook start\n"
                                             "expect-connected tandrel.Connect\n"
                                             "disconnect tandrel.Connect\n"
                                             "expect-connected\n"
                                             "expect-unloaded tandrel.Connect\n"
                                             "connect tandrel.Connect\n"
                                             "expect-connected tandrel.Connect\n"
-                                            "shutdown\n"
+                                            "outlook quit\n"
                                             "expect-unloaded tandrel.Connect\n"));
 }
 
 TEST_F(AddInHost, EndToEndTheUserCallsContactsFromTheToolbarAndTheContextMenu) {
-    ASSERT_NO_FATAL_FAILURE(Register());
-    const DWORD atStartup = 3;
-    SetLoadBehavior(L"tandrel.Connect", REG_DWORD, &atStartup, sizeof atStartup);
-    // Not the user's first connection: no offer of help waits for an answer.
-    const BYTE yes = 1;
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel",
-                                             L"FirstRunImport", REG_BINARY, &yes, sizeof yes));
-    // Skype's installer left its path, as on the user's machine.
-    const std::wstring skype = wine_test::BesideThisProgram(L"ModelSkype.exe");
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone", L"SkypePath", REG_SZ,
-                              skype.c_str(), static_cast<DWORD>((skype.size() + 1) * 2)));
+    ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
     EXPECT_EQ(0u,
-              wine_test::RunOutlookHost("skype\n"
-                                        "start\n"
+              wine_test::RunOutlookHost("skype start\n"
+                                        "outlook start\n"
                                         "expect-skype NAME Tandrel\n"
-                                        // Skype knows Alice by her name: the toolbar offers her.
-                                        "select Alice Wonder\n"
-                                        "expect-combo Skype:|alice.wonder\n"
-                                        "click Start a Skype IP Telephony call to Contact\n"
-                                        "expect-skype CALL alice.wonder\n"
-                                        // Bob carries his Skype Name: the context menu calls him.
+                                        "folder Contacts\n"
+                                        // Skype knows Bob by his name: the toolbar offers him.
                                         "select Bob Builder\n"
-                                        "right-click\n"
+                                        "expect-combo Skype: bob.builder\n"
+                                        "click Start a Skype IP Telephony call to Contact\n"
+                                        "expect-skype CALL bob.builder\n"
+                                        // Alice carries her Skype Name: the context menu calls her.
+                                        "select Alice Wonder\n"
+                                        "rightclick\n"
                                         "expect-menu Call Contact via Skype\n"
                                         "click Call Contact via Skype\n"
-                                        "expect-skype CALL bob.builder\n"
-                                        // Alice opened gets a Skype Name field to fill in.
-                                        "open Alice Wonder\n"
-                                        "expect-field Alice Wonder|Skype Name\n"
+                                        "expect-skype CALL alice.wonder\n"
+                                        // Dan opened gets a Skype Name field to fill in.
+                                        "open Dan Nobody\n"
+                                        "expect-field Skype Name\n"
+                                        "close\n"
                                         // Turned off and on again, it attaches to Skype again.
                                         "disconnect tandrel.Connect\n"
                                         "expect-unloaded tandrel.Connect\n"
                                         "connect tandrel.Connect\n"
                                         "expect-skype NAME Tandrel\n"
-                                        "shutdown\n"
+                                        "outlook quit\n"
                                         "expect-unloaded tandrel.Connect\n"));
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tandrel");
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
     ASSERT_EQ(0u, RunRegsvr32(L"/u"));
     EXPECT_TRUE(OurKeys().empty());
+}
+
+TEST_F(AddInHost, EndToEndTheUserAnswersTheAddInsDialogs) {
+    ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
+    // Bob's number is national: the country chooser asks which country.
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("skype start\n"
+                                            "outlook start\n"
+                                            "expect-skype NAME Tandrel\n"
+                                            "folder Contacts\n"
+                                            "select Bob Builder\n"
+                                            "country United Kingdom always\n"
+                                            "click skypeout\n"
+                                            "expect-skype CALL +441614960000\n"
+                                            // A dialog without buttons goes with Escape.
+                                            "click About Tandrel\n"
+                                            "outlook quit\n"));
 }
 
 }  // namespace

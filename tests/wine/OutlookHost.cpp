@@ -1,56 +1,41 @@
 // OutlookHost.exe: Outlook as its COM add-ins meet it, for the Wine
 // end-to-end tests. It finds add-ins where Outlook does (OutlookAddins.h),
 // creates each by its ProgID (CLSIDFromProgID, CoCreateInstance) and drives
-// it through IDTExtensibility2 with a model Outlook presented as real COM
-// objects, following a script of actions, one a line ('#' starts a comment):
+// it through IDTExtensibility2 with a model Outlook holding the sample
+// mailbox, presented as real COM objects. Its user follows a script in the
+// simulator's language (model/world/UserCommands.h: folder, select, open,
+// rightclick, click, type, answer, dialog, expect-combo, expect-menu,
+// expect-field, ...), where these commands are this host's own:
 //
-//   start                Outlook starts: every add-in set to load at start-up
-//                        is created and connected (ext_cm_Startup), then each
-//                        hears OnStartupComplete. One that cannot be created
-//                        or connected is reported and left out; the others
+//   outlook start        every add-in set to load at start-up is created and
+//                        connected (ext_cm_Startup), then each hears
+//                        OnStartupComplete. One that cannot be created or
+//                        connected is reported and left out; the others
 //                        still load.
+//   outlook quit         OnBeginShutdown to each add-in, then OnDisconnection
+//                        (ext_dm_HostShutdown); released, unused DLLs freed
 //   connect PROGID       checked in the COM Add-ins dialog: created and
 //                        connected (ext_cm_AfterStartup)
 //   disconnect PROGID    unchecked there: OnDisconnection (ext_dm_UserClosed),
 //                        released, and the DLLs COM no longer needs freed
-//   shutdown             Outlook closes: OnBeginShutdown to each add-in, then
-//                        OnDisconnection (ext_dm_HostShutdown), released,
-//                        unused DLLs freed
 //   expect-connected [PROGID...]  exactly these add-ins are connected
 //   expect-unloaded PROGID        the DLL that served PROGID is gone and left
 //                        neither its hidden-window class nor a window of that
 //                        class on this thread behind
-//
-// What the user does and sees, in the Explorer that is open on the contacts
-// folder from the start, and in the Inspectors opened on the way:
-//
-//   skype                ModelSkype.exe starts as a process of its own,
+//   skype start          ModelSkype.exe starts as a process of its own,
 //                        writing every command it receives to a log
 //   expect-skype TEXT    within 10 s, ModelSkype.exe receives a command that
 //                        begins with TEXT, after the one the last such step
 //                        matched
-//   select NAME          the contact with this full name is selected
-//   open NAME            an Inspector opens on that contact
-//   expect-field NAME|FIELD  that contact carries the user property FIELD
-//   click TEXT           the button captioned TEXT or, without a caption,
-//                        with the tooltip TEXT is clicked, in the Inspector
-//                        opened last or else in the Explorer
-//   expect-combo CAPTION|TEXT  the combo box CAPTION shows a text that
-//                        begins with TEXT
-//   right-click          the user right-clicks the selection: the context
-//                        menu is built
-//   expect-menu TEXT     the open context menu has an entry captioned TEXT
-//
-// TEXT, NAME and FIELD are the rest of the line, split at '|' where a step
-// takes two, each without its outer blanks.
+//   wait MS              MS milliseconds of real time, messages dispatched
 //
 //   OutlookHost.exe SCRIPT
 //
-// Each step is printed as it runs, and every message box the add-in shows,
-// which the host answers at once (No to a question, OK to a notice); every IDTExtensibility2 call
-// must answer S_OK. Exit status 0 when every step passed, 1 at the first that failed, 2 when the
-// script cannot be read. The thread's queued messages are dispatched after every step, as Outlook's
-// message loop would.
+// Each step is printed as it runs, with what the user sees (ScreenHook.h
+// answers the add-in's message boxes and dialogs); every IDTExtensibility2
+// call must answer S_OK. Exit status 0 when every step passed, 1 at the
+// first that failed, 2 when the script cannot be read. The thread's queued
+// messages are dispatched after every step, as Outlook's message loop would.
 #include <windows.h>
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
@@ -59,14 +44,20 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "HelperPrograms.h"
 #include "OutlookAddins.h"
+#include "ScreenHook.h"
 #include "model/host/ModelObject.h"
-#include "model/outlook/ModelOutlook.h"
+#include "model/outlook/Mailbox.h"
+#include "model/world/ScriptText.h"
+#include "model/world/UserCommands.h"
 #include "support/com/ExposedDispatch.h"
 #include "win32/Win32Windowing.h"
 #include "win32/server/Extensibility2.h"
@@ -74,26 +65,8 @@
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-bool Fail(const std::string& why) {
-    std::printf("  %s\n", why.c_str());
-    return false;
-}
-
-bool Succeeded(HRESULT hr, const std::string& call) {
-    if (hr == S_OK) return true;
-    char code[16];
-    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-    return Fail(call + " answered " + code);
-}
+using model::Utf8FromWide;
+using model::WideFromUtf8;
 
 void DispatchQueuedMessages() {
     MSG message;
@@ -128,89 +101,26 @@ struct ServingModule {
     std::wstring path;
 };
 
+BOOL CALLBACK FindWindowOfClass(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<const char*, bool>*>(context);
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    search->second = search->second || lstrcmpiA(name, search->first) == 0;
+    return !search->second;
+}
+
 bool WindowOfClassOnThread(const char* className) {
-    struct Search {
-        const char* className;
-        bool found;
-    } search = {className, false};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            Search* search = reinterpret_cast<Search*>(context);
-            char name[256] = {};
-            GetClassNameA(window, name, sizeof name);
-            search->found = search->found || lstrcmpiA(name, search->className) == 0;
-            return !search->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::pair<const char*, bool> search(className, false);
+    EnumThreadWindows(GetCurrentThreadId(), FindWindowOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
-std::wstring Trimmed(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
-// Every control of `controls`, those in popups after their popup.
-void CollectControls(const model::ModelCommandBarControls& controls,
-                     std::vector<model::ModelCommandBarControlPtr>* all) {
-    for (const model::ModelCommandBarControlPtr& control : controls.controls()) {
-        all->push_back(control);
-        if (auto popup = boost::dynamic_pointer_cast<model::ModelCommandBarPopup>(control)) {
-            CollectControls(*popup->controls(), all);
-        }
-    }
-}
-
-std::vector<model::ModelCommandBarControlPtr> ControlsOf(const model::ModelCommandBars& bars) {
-    std::vector<model::ModelCommandBarControlPtr> all;
-    for (const model::ModelCommandBarPtr& bar : bars.bars()) {
-        if (!bar->deleted()) CollectControls(*bar->controls(), &all);
-    }
-    return all;
-}
-
-// One line per control, for a step that did not find what it looked for.
-void PrintControls(const std::vector<model::ModelCommandBarControlPtr>& controls) {
-    for (const model::ModelCommandBarControlPtr& control : controls) {
-        std::string line = "  | '" + Narrow(control->caption()) + "'";
-        if (!control->tooltipText().empty()) {
-            line += " tooltip '" + Narrow(control->tooltipText()) + "'";
-        }
-        if (auto combo = boost::dynamic_pointer_cast<model::ModelCommandBarComboBox>(control)) {
-            line += " text '" + Narrow(combo->text()) + "'";
-        }
-        if (!control->enabled()) line += " (disabled)";
-        std::printf("%s\n", line.c_str());
-    }
-}
-
-std::wstring BesideThisProgram(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring own(path, length < MAX_PATH ? length : 0);
-    return own.substr(0, own.find_last_of(L"\\/") + 1) + name;
-}
-
-// Nobody sits at this Outlook: every message box the add-in shows on this
-// thread is printed and answered at once, a question with No, a notice with
-// OK, as a cautious user would.
-LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char className[16] = {};
-        GetClassNameA(window, className, sizeof className);
-        if (lstrcmpA(className, "#32770") == 0) {
-            char title[256] = {}, text[1024] = {};
-            GetWindowTextA(window, title, sizeof title);
-            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the box's message
-            std::printf("  message box \"%s\": %s\n", title, text);
-            const WPARAM answer = GetDlgItem(window, IDNO) != nullptr ? IDNO : IDOK;
-            PostMessageA(window, WM_COMMAND, answer, 0);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<DWORD, bool>*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    search->second = owner == search->first;
+    return !search->second;
 }
 
 // ModelSkype.exe running beside the host, and the log of what it received.
@@ -228,27 +138,30 @@ class SkypeProcess {
         DeleteFileW(log_.c_str());
     }
 
-    bool Start() {
-        if (process_.hProcess != nullptr) return Fail("ModelSkype.exe is running");
+    // Empty when it started, else why not.
+    std::string Start() {
+        if (process_.hProcess != nullptr) return "ModelSkype.exe is running";
         wchar_t folder[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, folder);
         log_ = std::wstring(folder) + L"model-skype-" + std::to_wstring(GetCurrentProcessId()) +
                L".log";
-        std::wstring command = L"\"" + BesideThisProgram(L"ModelSkype.exe") + L"\" --log \"" +
-                               log_ + L"\" --lifetime-ms 60000";
+        std::wstring command = L"\"" + wine_test::BesideThisProgram(L"ModelSkype.exe") +
+                               L"\" --log \"" + log_ + L"\" --lifetime-ms 60000";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process_)) {
             process_ = PROCESS_INFORMATION();
-            return Fail("ModelSkype.exe did not start");
+            return "ModelSkype.exe did not start";
         }
         // The add-in finds Skype through the window Skype keeps: wait for it.
         for (int tries = 0; tries < 200; ++tries) {
-            if (HasWindow()) return true;
+            std::pair<DWORD, bool> search(process_.dwProcessId, false);
+            EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+            if (search.second) return std::string();
             if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) break;
         }
-        return Fail("ModelSkype.exe showed no window");
+        return "ModelSkype.exe showed no window";
     }
 
     bool running() const { return process_.hProcess != nullptr; }
@@ -267,72 +180,143 @@ class SkypeProcess {
         return false;
     }
 
-    void PrintLog() const {
+    std::string Log() const {
         std::ifstream log(log_.c_str());
-        for (std::string line; std::getline(log, line);) std::printf("  > %s\n", line.c_str());
+        std::string text;
+        for (std::string line; std::getline(log, line);) text += "> " + line + "\n";
+        return text;
     }
 
   private:
-    bool HasWindow() const {
-        struct Search {
-            DWORD processId;
-            bool found;
-        } search = {process_.dwProcessId, false};
-        EnumWindows(
-            [](HWND window, LPARAM context) -> BOOL {
-                Search* search = reinterpret_cast<Search*>(context);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                search->found = owner == search->processId;
-                return !search->found;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
     PROCESS_INFORMATION process_ = {};
     std::wstring log_;
     std::size_t matched_ = 0;  // commands already matched
 };
 
-class OutlookHost {
+// The user's host here: COM add-ins, real message boxes and dialogs, real
+// time, ModelSkype.exe.
+class OutlookHost : public model::UserHost {
   public:
-    // Outlook as the user left it: two contacts, one whose name and mobile
-    // number Skype knows, one carrying a Skype Name; an Explorer open on
-    // the contacts folder.
-    bool Init() {
-        AddContact(L"Alice Wonder", {{"FirstName", L"Alice"},
-                                     {"LastName", L"Wonder"},
-                                     {"Email1Address", L"alice@tandrel.example"},
-                                     {"MobileTelephoneNumber", L"+447700900123"}});
-        AddContact(L"Bob Builder", {{"FirstName", L"Bob"}, {"LastName", L"Builder"}})
-            ->AddUserProperty(L"Skype Name", host::Variant::Bstr(L"bob.builder"), 1);
-        explorer_ = outlook_.AddExplorer(outlook_.contacts());
-        outlook_.SetActiveExplorer(explorer_);
+    OutlookHost(model::ModelOutlook& outlook, model::Printer& out)
+        : outlook_(outlook), out_(out), screen_(out) {}
+
+    bool Present() {
         return Succeeded(win32::ExposedDispatch::Expose(outlook_.applicationObject(),
                                                         application_.GetAddressOf()),
                          "presenting the Application");
     }
 
-    bool Start() {
+    bool LoadAddIns(model::ModelOutlook&) override {
         for (const std::wstring& progId : outlook_host::AddinsToLoadAtStartup()) {
             // A broken add-in does not keep Outlook from starting.
             if (!Connect(progId, ext_cm_Startup)) {
-                std::printf("  not loaded: %s\n", Narrow(progId).c_str());
+                out_.Event("Not loaded: " + Utf8FromWide(progId));
             }
         }
         for (ConnectedAddin& addin : connected_) {
             CustomArray custom;
             if (!Succeeded(addin.object->OnStartupComplete(custom.get()),
-                           Narrow(addin.progId) + " OnStartupComplete")) {
+                           Utf8FromWide(addin.progId) + " OnStartupComplete")) {
                 return false;
             }
         }
         return true;
     }
 
+    bool UnloadAddIns() override {
+        bool passed = true;
+        for (ConnectedAddin& addin : connected_) {
+            CustomArray custom;
+            passed = Succeeded(addin.object->OnBeginShutdown(custom.get()),
+                               Utf8FromWide(addin.progId) + " OnBeginShutdown") &&
+                     passed;
+        }
+        for (ConnectedAddin& addin : connected_) {
+            CustomArray custom;
+            passed = Succeeded(addin.object->OnDisconnection(ext_dm_HostShutdown, custom.get()),
+                               Utf8FromWide(addin.progId) + " OnDisconnection") &&
+                     passed;
+        }
+        connected_.clear();
+        CoFreeUnusedLibrariesEx(0, 0);
+        return passed;
+    }
+
+    void AnswerNextBox(int answer) override { screen_.QueueAnswer(answer); }
+    void ActInNextDialog(const std::vector<model::DialogAction>& actions) override {
+        screen_.QueueDialog(actions);
+    }
+    void ShowScreen() override {}  // the screen hook shows them as they appear
+
+    void Wait(std::uint64_t ms) override {
+        const ULONGLONG deadline = GetTickCount64() + ms;
+        for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
+                                      QS_ALLINPUT);
+            DispatchQueuedMessages();
+        }
+    }
+
+    bool SkypeReceives(const std::string& prefix) override {
+        if (!skype_.running()) return Fail("ModelSkype.exe was not started");
+        const ULONGLONG deadline = GetTickCount64() + 10000;
+        while (!skype_.Received(prefix)) {
+            if (GetTickCount64() >= deadline) {
+                out_.Details(skype_.Log(), "");
+                return false;
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            DispatchQueuedMessages();
+        }
+        return true;
+    }
+
+    void AddCommands(model::Script& script) {
+        script.Describe("This host's own:");
+        script.Describe("connect PROGID | disconnect PROGID",
+                        "check or uncheck the add-in in the COM Add-ins dialog");
+        script.Add("connect", [this](const std::string& progId) {
+            return Connect(WideFromUtf8(progId), ext_cm_AfterStartup);
+        });
+        script.Add("disconnect",
+                   [this](const std::string& progId) { return Disconnect(WideFromUtf8(progId)); });
+        script.Describe("expect-connected [PROGID...]", "exactly these add-ins are connected");
+        script.Add("expect-connected", [this](const std::string& progIds) {
+            std::vector<std::string> expected;
+            std::istringstream words(progIds);
+            for (std::string word; words >> word;) expected.push_back(word);
+            return ExpectConnected(expected);
+        });
+        script.Describe("expect-unloaded PROGID", "the DLL that served PROGID is gone, cleanly");
+        script.Add("expect-unloaded", [this](const std::string& progId) {
+            return ExpectUnloaded(WideFromUtf8(progId));
+        });
+        script.Describe("skype start", "ModelSkype.exe starts as a process of its own");
+        script.Add("skype", [this](const std::string& what) {
+            if (what != "start") return Fail("only \"skype start\" runs here");
+            const std::string failed = skype_.Start();
+            if (!failed.empty()) return Fail(failed);
+            out_.Event("ModelSkype.exe starts");
+            return true;
+        });
+    }
+
+  private:
+    bool Fail(const std::string& why) {
+        out_.Error(why);
+        return false;
+    }
+
+    bool Succeeded(HRESULT hr, const std::string& call) {
+        if (hr == S_OK) return true;
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
+        return Fail(call + " answered " + code);
+    }
+
     bool Connect(const std::wstring& progId, ext_ConnectMode mode) {
-        if (Find(progId) != connected_.end()) return Fail(Narrow(progId) + " is connected");
+        const std::string name = Utf8FromWide(progId);
+        if (Find(progId) != connected_.end()) return Fail(name + " is connected");
         ConnectedAddin addin;
         addin.progId = progId;
         CLSID clsid = {};
@@ -351,7 +335,7 @@ class OutlookHost {
                        "presenting the COMAddIn") ||
             !Succeeded(addin.object->OnConnection(application_.Get(), mode, addin.instance.Get(),
                                                   custom.get()),
-                       Narrow(progId) + " OnConnection")) {
+                       name + " OnConnection")) {
             return false;
         }
         connected_.push_back(addin);
@@ -360,50 +344,31 @@ class OutlookHost {
 
     bool Disconnect(const std::wstring& progId) {
         auto found = Find(progId);
-        if (found == connected_.end()) return Fail(Narrow(progId) + " is not connected");
+        if (found == connected_.end()) return Fail(Utf8FromWide(progId) + " is not connected");
         CustomArray custom;
         const HRESULT hr = found->object->OnDisconnection(ext_dm_UserClosed, custom.get());
         connected_.erase(found);
         CoFreeUnusedLibrariesEx(0, 0);
-        return Succeeded(hr, Narrow(progId) + " OnDisconnection");
+        return Succeeded(hr, Utf8FromWide(progId) + " OnDisconnection");
     }
 
-    bool Shutdown() {
-        bool passed = true;
-        for (ConnectedAddin& addin : connected_) {
-            CustomArray custom;
-            passed = Succeeded(addin.object->OnBeginShutdown(custom.get()),
-                               Narrow(addin.progId) + " OnBeginShutdown") &&
-                     passed;
-        }
-        for (ConnectedAddin& addin : connected_) {
-            CustomArray custom;
-            passed = Succeeded(addin.object->OnDisconnection(ext_dm_HostShutdown, custom.get()),
-                               Narrow(addin.progId) + " OnDisconnection") &&
-                     passed;
-        }
-        connected_.clear();
-        CoFreeUnusedLibrariesEx(0, 0);
-        return passed;
-    }
-
-    bool ExpectConnected(std::vector<std::wstring> expected) {
-        std::vector<std::wstring> actual;
-        for (const ConnectedAddin& addin : connected_) actual.push_back(addin.progId);
+    bool ExpectConnected(std::vector<std::string> expected) {
+        std::vector<std::string> actual;
+        for (const ConnectedAddin& addin : connected_) actual.push_back(Utf8FromWide(addin.progId));
         std::sort(expected.begin(), expected.end());
         std::sort(actual.begin(), actual.end());
         if (actual == expected) return true;
         std::string listed;
-        for (const std::wstring& progId : actual) listed += " " + Narrow(progId);
+        for (const std::string& progId : actual) listed += " " + progId;
         return Fail("connected:" + (listed.empty() ? std::string(" none") : listed));
     }
 
     bool ExpectUnloaded(const std::wstring& progId) {
         auto found = modules_.find(progId);
-        if (found == modules_.end()) return Fail(Narrow(progId) + " was never loaded");
+        if (found == modules_.end()) return Fail(Utf8FromWide(progId) + " was never loaded");
         const ServingModule& module = found->second;
         if (GetModuleHandleW(module.path.c_str()) != nullptr) {
-            return Fail(Narrow(module.path) + " is still loaded");
+            return Fail(Utf8FromWide(module.path) + " is still loaded");
         }
         // Looked up by the instance handle it had: a class left registered
         // would point its window procedure into a module that is gone.
@@ -416,108 +381,6 @@ class OutlookHost {
             return Fail("a hidden window of its class is still there");
         }
         return true;
-    }
-
-    bool StartSkype() { return skype_.Start(); }
-
-    bool ExpectSkype(const std::wstring& prefix) {
-        if (!skype_.running()) return Fail("ModelSkype.exe was not started");
-        const ULONGLONG deadline = GetTickCount64() + 10000;
-        while (!skype_.Received(Narrow(prefix))) {
-            if (GetTickCount64() >= deadline) {
-                skype_.PrintLog();
-                return Fail("ModelSkype.exe never received " + Narrow(prefix));
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            DispatchQueuedMessages();
-        }
-        return true;
-    }
-
-    bool Select(const std::wstring& name) {
-        const model::ModelContactItemPtr contact = Contact(name);
-        if (!contact) return false;
-        explorer_->Select({contact});
-        return true;
-    }
-
-    bool Open(const std::wstring& name) {
-        const model::ModelContactItemPtr contact = Contact(name);
-        if (!contact) return false;
-        inspector_ = outlook_.OpenInspector(contact);
-        return true;
-    }
-
-    bool ExpectField(const std::wstring& name, const std::wstring& field) {
-        const model::ModelContactItemPtr contact = Contact(name);
-        if (!contact) return false;
-        if (contact->userProperties().FindByName(field)) return true;
-        return Fail(Narrow(name) + " has no field " + Narrow(field));
-    }
-
-    bool Click(const std::wstring& text) {
-        const std::vector<model::ModelCommandBarControlPtr> controls = WindowControls();
-        for (const model::ModelCommandBarControlPtr& control : controls) {
-            auto button = boost::dynamic_pointer_cast<model::ModelCommandBarButton>(control);
-            const std::wstring label =
-                control->caption().empty() ? control->tooltipText() : control->caption();
-            if (!button || Trimmed(label) != text) continue;
-            if (button->Click()) return true;
-            return Fail("'" + Narrow(text) + "' is disabled or hidden");
-        }
-        PrintControls(controls);
-        return Fail("no button '" + Narrow(text) + "'");
-    }
-
-    bool ExpectCombo(const std::wstring& caption, const std::wstring& text) {
-        const std::vector<model::ModelCommandBarControlPtr> controls = WindowControls();
-        for (const model::ModelCommandBarControlPtr& control : controls) {
-            auto combo = boost::dynamic_pointer_cast<model::ModelCommandBarComboBox>(control);
-            if (combo && Trimmed(combo->caption()) == caption &&
-                combo->text().compare(0, text.size(), text) == 0) {
-                return true;
-            }
-        }
-        PrintControls(controls);
-        return Fail("no combo box '" + Narrow(caption) + "' showing '" + Narrow(text) + "'");
-    }
-
-    bool RightClick() {
-        menu_ = explorer_->RightClick();
-        return menu_ ? true : Fail("no context menu");
-    }
-
-    bool ExpectMenu(const std::wstring& text) {
-        if (!menu_) return Fail("no context menu is open");
-        std::vector<model::ModelCommandBarControlPtr> entries;
-        CollectControls(*menu_->controls(), &entries);
-        for (const model::ModelCommandBarControlPtr& entry : entries) {
-            if (Trimmed(entry->caption()) == text) return true;
-        }
-        PrintControls(entries);
-        return Fail("no menu entry '" + Narrow(text) + "'");
-    }
-
-  private:
-    model::ModelContactItemPtr AddContact(const std::wstring& name,
-                                          model::ModelOutlook::Properties properties) {
-        properties.insert(properties.begin(), {"FullName", name});
-        model::ModelContactItemPtr contact = outlook_.AddContact(outlook_.contacts(), properties);
-        contacts_[name] = contact;
-        return contact;
-    }
-
-    model::ModelContactItemPtr Contact(const std::wstring& name) {
-        auto found = contacts_.find(name);
-        if (found != contacts_.end()) return found->second;
-        Fail("no contact " + Narrow(name));
-        return model::ModelContactItemPtr();
-    }
-
-    // The controls of the Inspector opened last while it is open, else the Explorer's.
-    std::vector<model::ModelCommandBarControlPtr> WindowControls() const {
-        if (inspector_ && !inspector_->closed()) return ControlsOf(*inspector_->commandBars());
-        return ControlsOf(*explorer_->commandBars());
     }
 
     std::vector<ConnectedAddin>::iterator Find(const std::wstring& progId) {
@@ -538,125 +401,43 @@ class OutlookHost {
         modules_[progId] = module;
     }
 
+    model::ModelOutlook& outlook_;
+    model::Printer& out_;
+    outlook_host::ScreenHook screen_;
     // Declared in the order they are needed: the add-ins go first, Skype last.
     SkypeProcess skype_;
-    model::ModelOutlook outlook_;
-    std::map<std::wstring, model::ModelContactItemPtr> contacts_;
-    model::ModelExplorerPtr explorer_;
-    model::ModelInspectorPtr inspector_;
-    model::ModelCommandBarPtr menu_;
     ComPtr<IDispatch> application_;
     std::vector<ConnectedAddin> connected_;
     std::map<std::wstring, ServingModule> modules_;
 };
 
-struct Step {
-    int line;
-    std::string action;
-    std::vector<std::wstring> arguments;
-};
-
-bool ReadScript(const char* path, std::vector<Step>* steps) {
-    std::ifstream file(path);
-    if (!file) {
-        std::fprintf(stderr, "cannot read %s\n", path);
-        return false;
-    }
-    // Least and most arguments; texts (negative counts) are the rest of the
-    // line split at '|', each without its outer blanks.
-    static const std::map<std::string, std::pair<int, int>> kArguments = {
-        {"start", {0, 0}},          {"connect", {1, 1}},           {"disconnect", {1, 1}},
-        {"shutdown", {0, 0}},       {"expect-connected", {0, 99}}, {"expect-unloaded", {1, 1}},
-        {"skype", {0, 0}},          {"expect-skype", {-1, -1}},    {"select", {-1, -1}},
-        {"open", {-1, -1}},         {"expect-field", {-2, -2}},    {"click", {-1, -1}},
-        {"expect-combo", {-2, -2}}, {"right-click", {0, 0}},       {"expect-menu", {-1, -1}},
-    };
-    int number = 0;
-    for (std::string line; std::getline(file, line);) {
-        ++number;
-        std::istringstream words(line.substr(0, line.find('#')));
-        Step step{number, std::string(), {}};
-        if (!(words >> step.action)) continue;
-        auto known = kArguments.find(step.action);
-        if (known != kArguments.end() && known->second.first < 0) {
-            std::string rest;
-            std::getline(words, rest);
-            std::istringstream texts(rest);
-            for (std::string text; std::getline(texts, text, '|');) {
-                step.arguments.push_back(Trimmed(Widen(text)));
-            }
-            if (step.arguments.size() != static_cast<std::size_t>(-known->second.first)) {
-                std::fprintf(stderr, "%s:%d: cannot run '%s'\n", path, number, line.c_str());
-                return false;
-            }
-            steps->push_back(step);
-            continue;
-        }
-        for (std::string word; words >> word;) step.arguments.push_back(Widen(word));
-        if (known == kArguments.end() ||
-            step.arguments.size() < static_cast<std::size_t>(known->second.first) ||
-            step.arguments.size() > static_cast<std::size_t>(known->second.second)) {
-            std::fprintf(stderr, "%s:%d: cannot run '%s'\n", path, number, line.c_str());
-            return false;
-        }
-        steps->push_back(step);
-    }
-    return true;
-}
-
-bool Run(OutlookHost& host, const Step& step) {
-    if (step.action == "start") return host.Start();
-    if (step.action == "connect") return host.Connect(step.arguments[0], ext_cm_AfterStartup);
-    if (step.action == "disconnect") return host.Disconnect(step.arguments[0]);
-    if (step.action == "shutdown") return host.Shutdown();
-    if (step.action == "expect-connected") return host.ExpectConnected(step.arguments);
-    if (step.action == "expect-unloaded") return host.ExpectUnloaded(step.arguments[0]);
-    if (step.action == "skype") return host.StartSkype();
-    if (step.action == "expect-skype") return host.ExpectSkype(step.arguments[0]);
-    if (step.action == "select") return host.Select(step.arguments[0]);
-    if (step.action == "open") return host.Open(step.arguments[0]);
-    if (step.action == "expect-field") {
-        return host.ExpectField(step.arguments[0], step.arguments[1]);
-    }
-    if (step.action == "click") return host.Click(step.arguments[0]);
-    if (step.action == "expect-combo") {
-        return host.ExpectCombo(step.arguments[0], step.arguments[1]);
-    }
-    if (step.action == "right-click") return host.RightClick();
-    return host.ExpectMenu(step.arguments[0]);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<Step> steps;
-    if (argc != 2 || !ReadScript(argv[1], &steps)) {
+    std::ifstream script(argc == 2 ? argv[1] : "");
+    if (!script) {
         std::fprintf(stderr, "usage: %s SCRIPT\n", argv[0]);
         return 2;
     }
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-    HHOOK answering = SetWindowsHookExA(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
-    int status = 0;
+    int failures = 1;
     {
-        OutlookHost host;
-        if (!host.Init()) {
-            std::printf("FAILED before the first step\n");
-            status = 1;
-        }
-        for (const Step& step : steps) {
-            if (status != 0) break;
-            std::string text = step.action;
-            for (const std::wstring& argument : step.arguments) text += " " + Narrow(argument);
-            std::printf("%d: %s\n", step.line, text.c_str());
-            if (!Run(host, step)) {
-                std::printf("FAILED at line %d\n", step.line);
-                status = 1;
-            }
-            DispatchQueuedMessages();
-        }
+        const ULONGLONG started = GetTickCount64();
+        model::Printer out(std::cout, [started]() { return GetTickCount64() - started; });
+        model::ModelOutlook outlook;
+        model::LoadMailbox(model::SampleMailbox(), outlook);
+        OutlookHost host(outlook, out);
+        model::OutlookUser user(outlook, host, out);
+        model::Script commands(out);
+        model::AddUserCommands(commands, user, host);
+        host.AddCommands(commands);
+        model::Script::Options options;
+        options.echo = true;
+        options.stopAtFailure = true;
+        options.afterEach = DispatchQueuedMessages;
+        if (host.Present()) failures = commands.RunAll(script, argv[1], options);
     }
-    if (answering != nullptr) UnhookWindowsHookEx(answering);
     CoUninitialize();
-    std::fflush(stdout);
-    return status;
+    std::cout.flush();
+    return failures == 0 ? 0 : 1;
 }

@@ -252,14 +252,15 @@ TEST(Package, OutlookLoadsTheAddInFromTheKeyThePackageWrote) {
     ASSERT_EQ(ERROR_SUCCESS,
               RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Skype\\Phone", L"SkypePath", REG_SZ,
                               skype.c_str(), static_cast<DWORD>((skype.size() + 1) * 2)));
-    EXPECT_EQ(wine_test::RunOutlookHost("skype\n"
-                                        "start\n"
+    EXPECT_EQ(wine_test::RunOutlookHost("skype start\n"
+                                        "outlook start\n"
                                         "expect-connected tandrel.Connect\n"
                                         "expect-skype GET USER alice.wonder\n"
+                                        "folder Contacts\n"
                                         "select Alice Wonder\n"
-                                        "click Start a Skype IP Telephony call to Contact\n"
+                                        "click call\n"
                                         "expect-skype CALL alice.wonder\n"
-                                        "shutdown\n"
+                                        "outlook quit\n"
                                         "expect-unloaded tandrel.Connect\n"),
               0u);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");

@@ -1,40 +1,14 @@
-// The simulator's command language, the same for script files, the
-// built-in demo and the interactive prompt: one command per line, "#"
-// starts a comment.
+// The simulator's own commands, beside those every host's scripts run:
+// the add-in's Skype client alone, calls through it, the model Skype's
+// state and behaviour, the settings, and the update server's answer.
 #pragma once
 
-#include <istream>
-#include <string>
-
-#include "SimWorld.h"
+#include "model/world/OutlookUser.h"
+#include "model/world/Script.h"
+#include "model/world/World.h"
 
 namespace sim {
 
-class Commands {
-  public:
-    explicit Commands(World& world);
-
-    // Runs one line. False when the line could not be understood or done
-    // (the reason has been printed).
-    bool Run(const std::string& line);
-    // Runs every line of `in`; with `prompt` set, prints it before each
-    // line (the interactive prompt). Stops at "quit". Returns the number of
-    // lines that failed.
-    int RunAll(std::istream& in, const std::string& sourceName, const char* prompt = nullptr);
-
-    bool QuitRequested() const { return quit_; }
-    static const char* Help();
-
-  private:
-    bool RunSkype(const std::string& arguments);
-    bool RunSet(const std::string& arguments);
-    bool RunCountry(const std::string& arguments);
-    bool RunAnswer(const std::string& arguments);
-    void Dial(const std::wstring& number);
-    bool NeedClient();
-
-    World& world_;
-    bool quit_ = false;
-};
+void AddSimCommands(model::Script& script, model::World& world, model::OutlookUser& user);
 
 }  // namespace sim

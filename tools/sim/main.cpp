@@ -1,5 +1,6 @@
-// tandrel-sim: the add-in's Skype client running against the model Skype on
-// the model desktop, with its settings in a model registry (.reg files).
+// tandrel-sim: the whole add-in in a model Outlook holding the sample
+// mailbox, against the model Skype on the model desktop, with its settings
+// in a model registry (.reg files); or the add-in's Skype client alone.
 //
 //   tandrel-sim                       the built-in demo
 //   tandrel-sim SCRIPT                run the commands in SCRIPT
@@ -13,7 +14,7 @@
 
 #include "SimCommands.h"
 #include "SimDemo.h"
-#include "SimWorld.h"
+#include "model/world/UserCommands.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> settingsFiles;
     std::string script;
     bool interactive = false;
+    bool help = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--settings" && i + 1 < argc) {
@@ -34,8 +36,7 @@ int main(int argc, char** argv) {
         } else if (argument == "-i" || argument == "--interactive") {
             interactive = true;
         } else if (argument == "-h" || argument == "--help") {
-            std::cout << kUsage << '\n' << sim::Commands::Help();
-            return 0;
+            help = true;
         } else if (!argument.empty() && argument[0] != '-' && script.empty()) {
             script = argument;
         } else {
@@ -44,33 +45,44 @@ int main(int argc, char** argv) {
         }
     }
 
-    sim::World world(std::cout);
+    model::World world(model::SampleMailbox());
+    model::Printer out(std::cout, [&world]() { return world.platform.desktop.Now(); });
+    world.ReportTo(out);
+    model::OutlookUser user(world.outlook, world, out);
+    model::Script commands(out);
+    sim::AddSimCommands(commands, world, user);
+    model::AddUserCommands(commands, user, world);
+    if (help) {
+        std::cout << kUsage << '\n' << commands.Help();
+        return 0;
+    }
     for (const std::string& file : settingsFiles) {
         std::vector<std::string> errors;
-        if (!world.LoadSettings(file, &errors)) {
+        if (!world.platform.registry.LoadFile(file, &errors)) {
             for (const std::string& error : errors) std::cerr << file << ": " << error << '\n';
             if (errors.empty()) std::cerr << file << ": cannot be read\n";
             return 1;
         }
     }
 
-    sim::Commands commands(world);
-    int failures = 0;
+    model::Script::Options options;
     if (interactive) {
-        world.Out().Say("tandrel-sim: type \"help\" for the commands, \"quit\" to leave.");
-        failures = commands.RunAll(std::cin, "stdin", "tandrel-sim> ");
+        out.Say("tandrel-sim: type \"help\" for the commands, \"quit\" to leave.");
+        options.prompt = "tandrel-sim> ";
+        commands.RunAll(std::cin, "stdin", options);
         return 0;
     }
+    int failures = 0;
     if (!script.empty()) {
         std::ifstream file(script.c_str());
         if (!file) {
             std::cerr << script << ": cannot be read\n";
             return 1;
         }
-        failures = commands.RunAll(file, script);
+        failures = commands.RunAll(file, script, options);
     } else {
         std::istringstream demo(sim::kDemoScript);
-        failures = commands.RunAll(demo, "demo");
+        failures = commands.RunAll(demo, "demo", options);
     }
     return failures == 0 ? 0 : 1;
 }

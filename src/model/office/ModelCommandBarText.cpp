@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kUniqueIdLength = 32;
 
-std::string Quoted(const std::wstring& text) {
+}  // namespace
+
+std::string QuotedText(const std::wstring& text) {
     std::string out = "\"";
     for (const wchar_t c : text) {
         if (c == L'"' || c == L'\\') {
@@ -29,6 +31,8 @@ std::string Quoted(const std::wstring& text) {
     return out + "\"";
 }
 
+namespace {
+
 bool EndsInUniqueId(const std::wstring& tag) {
     if (tag.size() < kUniqueIdLength) {
         return false;
@@ -44,9 +48,9 @@ bool EndsInUniqueId(const std::wstring& tag) {
 
 std::string TagText(const std::wstring& tag) {
     if (EndsInUniqueId(tag)) {
-        return Quoted(tag.substr(0, tag.size() - kUniqueIdLength)) + "+id";
+        return QuotedText(tag.substr(0, tag.size() - kUniqueIdLength)) + "+id";
     }
-    return Quoted(tag);
+    return QuotedText(tag);
 }
 
 std::int32_t Number(const ModelCommandBarControl& control, const char* property) {
@@ -86,14 +90,14 @@ void DescribeCombo(const ModelCommandBarComboBox& combo, std::ostringstream& lin
     if (Number(combo, "Style") == office::combo_style::kLabel) {
         line << " label";
     }
-    line << " text " << Quoted(combo.text());
+    line << " text " << QuotedText(combo.text());
     if (combo.listIndex() > 0) {
         line << " index " << combo.listIndex();
     }
     line << " list [";
     const char* separator = "";
     for (const std::wstring& entry : combo.list()) {
-        line << separator << Quoted(entry);
+        line << separator << QuotedText(entry);
         separator = ", ";
     }
     line << "]";
@@ -120,7 +124,7 @@ std::string DescribeControl(const ModelCommandBarControl& control) {
     std::ostringstream line;
     line << KindName(control.type());
     if (!control.caption().empty()) {
-        line << " " << Quoted(control.caption());
+        line << " " << QuotedText(control.caption());
     }
     if (control.type() == office::control_type::kButton) {
         DescribeButton(static_cast<const ModelCommandBarButton&>(control), line);
@@ -131,7 +135,7 @@ std::string DescribeControl(const ModelCommandBarControl& control) {
     if (!control.enabled()) line << " disabled";
     if (!control.visible()) line << " hidden";
     if (!control.tag().empty()) line << " tag " << TagText(control.tag());
-    if (!control.tooltipText().empty()) line << " tooltip " << Quoted(control.tooltipText());
+    if (!control.tooltipText().empty()) line << " tooltip " << QuotedText(control.tooltipText());
     return line.str();
 }
 
@@ -156,7 +160,7 @@ std::string DescribeBar(const ModelCommandBar& bar) {
     bar.Read("Position").ToInt32(&position);
     std::int32_t protection = 0;
     bar.Read("Protection").ToInt32(&protection);
-    line << "bar " << Quoted(bar.name()) << " position " << position;
+    line << "bar " << QuotedText(bar.name()) << " position " << position;
     line << (bar.Read("Visible").boolValue() ? " visible" : " hidden");
     if (!bar.Read("Enabled").boolValue()) line << " disabled";
     if (protection != 0) line << " protection " << protection;

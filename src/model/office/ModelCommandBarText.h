@@ -25,5 +25,8 @@ std::string DescribeControls(const ModelCommandBarControls& controls,
                              const std::string& prefix = std::string());
 // One control's line without its number.
 std::string DescribeControl(const ModelCommandBarControl& control);
+// Text in double quotes, with '"' and '\\' escaped and all but printable
+// ASCII as \u{...}.
+std::string QuotedText(const std::wstring& text);
 
 }  // namespace model

@@ -17,29 +17,14 @@ using model::DialogAction;
 namespace answer = platform::answer;
 namespace mb = platform::mb;
 
-DialogAction Select(int control, const std::string& text) {
-    DialogAction action;
-    action.kind = DialogAction::Kind::SelectItem;
-    action.control = control;
-    action.text = text;
-    return action;
-}
+constexpr auto Select = &DialogAction::Select;
+constexpr auto Click = &DialogAction::Click;
+constexpr auto Close = &DialogAction::Close;
 DialogAction SelectIndex(int control, int index) {
     DialogAction action;
     action.kind = DialogAction::Kind::SelectIndex;
     action.control = control;
     action.index = index;
-    return action;
-}
-DialogAction Click(int control) {
-    DialogAction action;
-    action.kind = DialogAction::Kind::Click;
-    action.control = control;
-    return action;
-}
-DialogAction Close() {
-    DialogAction action;
-    action.kind = DialogAction::Kind::Close;
     return action;
 }
 
@@ -132,6 +117,29 @@ TEST_F(ModelUiTest, WhileModalRunsOncePerBoxAndBoxesItOpensTakeLaterAnswers) {
     ui.whileModal = [&] { listSizeSeen = static_cast<int>(logic.commands.size()); };
     ShowChooser(logic);
     EXPECT_EQ(0, listSizeSeen);  // up before any scripted action
+}
+
+TEST_F(ModelUiTest, AnOpenDialogShowsItsControlsAsTheyAreThenItsRecordKeepsTheLast) {
+    ChooserLogic logic;
+    bool openWhileModal = false;
+    int selectionWhileModal = 0;
+    bool okEnabledWhileModal = true;
+    ui.whileModal = [&] {
+        openWhileModal = ui.DialogOpen(0);
+        const auto& controls = ui.DialogControls(0);
+        selectionWhileModal = controls.at(ids::kCountryList).selection;
+        okEnabledWhileModal = controls.at(ids::kOkButton).enabled;
+    };
+    ui.QueueDialogScript({Select(ids::kCountryList, "Norway"), Click(ids::kOkButton)});
+    ShowChooser(logic);
+    EXPECT_TRUE(openWhileModal);
+    EXPECT_EQ(-1, selectionWhileModal);
+    EXPECT_FALSE(okEnabledWhileModal);
+    EXPECT_FALSE(ui.DialogOpen(0));
+    EXPECT_EQ(2,
+              ui.DialogControls(0).at(ids::kCountryList).selection);  // after "austria", "Belgium"
+    EXPECT_TRUE(ui.DialogControls(0).at(ids::kOkButton).enabled);
+    EXPECT_TRUE(ui.DialogControls(1).empty());  // no such dialog
 }
 
 TEST_F(ModelUiTest, AScriptedChoiceReachesTheLogicAsTheUserWouldMakeIt) {

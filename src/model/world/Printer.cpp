@@ -1,0 +1,45 @@
+#include "model/world/Printer.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "model/world/ScriptText.h"
+
+namespace model {
+
+Printer::Printer(std::ostream& out, std::function<std::uint64_t()> now)
+    : out_(out), now_(std::move(now)) {}
+
+std::string Printer::Stamp() const {
+    char stamp[32];
+    const std::uint64_t ms = now_ ? now_() : 0;
+    std::snprintf(stamp, sizeof(stamp), "[%4llu.%03llus] ",
+                  static_cast<unsigned long long>(ms / 1000),
+                  static_cast<unsigned long long>(ms % 1000));
+    return stamp;
+}
+
+void Printer::Say(const std::string& text) { out_ << text << '\n'; }
+
+void Printer::Event(const std::string& text) { out_ << Stamp() << text << '\n'; }
+
+void Printer::ToSkype(const std::string& command) {
+    out_ << Stamp() << "Tandrel -> Skype: " << VisibleAnsi(command) << '\n';
+}
+
+void Printer::FromSkype(const std::string& reply) {
+    out_ << Stamp() << "Skype -> Tandrel: " << VisibleAnsi(reply) << '\n';
+}
+
+void Printer::Detail(const std::string& text) { out_ << "            " << text << '\n'; }
+
+void Printer::Details(const std::string& text, const std::string& indent) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) Detail(indent + line);
+}
+
+void Printer::Error(const std::string& text) { out_ << "error: " << text << '\n'; }
+
+void Printer::Prompt(const std::string& text) { out_ << text << std::flush; }
+
+}  // namespace model
