@@ -75,7 +75,9 @@ class CSkype : public platform::WindowHandler {
     int GetPingsSent() const { return pingsSent_; }
     int GetPongsReceived() const { return pongsReceived_; }
 
-    // Each stores the callback under a new key and returns the key.
+    // Each stores the callback under a new key and returns the key. An
+    // exception a callback lets out is recorded (caught::Record) and the
+    // observers after it are still called.
     std::string AdviseConnectionStatus(const ConnectionStatusCallback& callback);
     std::string AdviseAPIResult(const APIResultCallback& callback);
     std::string AdviseAPIError(const APIErrorCallback& callback);
