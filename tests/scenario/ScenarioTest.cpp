@@ -210,12 +210,15 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
         const char* name;
         const char* setting;  // "SkypeName": null when absent
         const wchar_t* skypeName;
+        int refusedLookups;  // UserProperties.Find failing, not answering "none"
         bool fieldAdded;
     } cases[] = {
-        {"setting absent", nullptr, L"", true},
-        {"setting true", "T", L"", true},
-        {"setting false", "F", L"", false},
-        {"contact has a Skype name", nullptr, L"bob.builder", false},
+        {"setting absent", nullptr, L"", 0, true},
+        {"setting true", "T", L"", 0, true},
+        {"setting false", "F", L"", 0, false},
+        {"contact has a Skype name", nullptr, L"bob.builder", 0, false},
+        {"the lookup fails", nullptr, L"", 2, false},
+        {"the lookup fails on a contact with a Skype name", nullptr, L"bob.builder", 2, false},
     };
     SkipFirstRun();
     ASSERT_EQ(host::hr::kOk, Connect());
@@ -227,6 +230,7 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
                                      {std::uint8_t(each.setting[0] == 'T')});
         }
         const model::ModelContactItemPtr contact = AddContact(L"Ann Other", each.skypeName);
+        contact->userProperties().FailNext("Find", host::hr::kFail, each.refusedLookups);
         const model::ModelInspectorPtr window = outlook.OpenInspector(contact);
         const model::ModelUserPropertyPtr field =
             contact->userProperties().FindByName(L"Skype Name");
@@ -235,6 +239,8 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
         if (added) {
             EXPECT_EQ(outlook::kUserPropertyText, field->type());
             EXPECT_TRUE(host::Variant::Bstr(L"") == field->value());
+        } else if (field) {
+            EXPECT_TRUE(host::Variant::Bstr(each.skypeName) == field->value());
         }
         EXPECT_TRUE(Visible(Toolbar(window->commandBars())));
         window->Close();
