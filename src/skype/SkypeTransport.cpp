@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "resources/StringIds.h"
+#include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
@@ -243,6 +244,11 @@ bool CSkype::IsSkypeInstalled() {
 
 void CSkype::StartSkype(const std::string& target) {
     TANDREL_TRACE("CSkype::StartSkype");
+    // A quote would close "/callto:" early and make the rest of the target
+    // switches of Skype's.
+    if (!skype_text::IsSafeTarget(target)) {
+        return;
+    }
     CRegistryValuePtr path = ReadSkypePath();
     if (!path) {
         return;

@@ -2,6 +2,8 @@
 // status, clicks, and what reaches the user, Skype and the settings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,120 @@ TEST_F(Scenario, CallingASelectedContactAndSkypeRefusingAName) {
         "The Skype Name supplied is not recognised or refers to the currently logged in user.",
         model.ui.messageBoxes[0].text);
     EXPECT_EQ("Tandrel", model.ui.messageBoxes[0].caption);
+}
+
+TEST_F(Scenario, HostileTextNeverReachesSkypeOrItsCommandLine) {
+    const char kRefused[] =
+        "The Skype Name or phone number contains a quotation mark or a control character, so "
+        "Tandrel does not pass it to Skype. Correct the text and try again.";
+    const model::ModelContactItemPtr quoted = AddContact(L"Quentin Quote", L"bob\".builder");
+    const model::ModelContactItemPtr tabbed = AddContact(L"Tess Tab", L"alice\t.wonder");
+    const model::ModelItemPtr mail =
+        outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"Xavier",
+                        L"callto://dave.li\"x callto://echo123 y");
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
+    const model::ModelCommandBarsPtr bars = window->commandBars();
+    const auto type = [this, bars](int combo, const std::wstring& text) {
+        Combo(bars, combo)->TypeText(text);
+    };
+    const auto bypass = [this](bool on) {
+        model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kBypass,
+                                 {std::uint8_t(on)});
+    };
+    const struct {
+        const char* path;
+        std::function<void()> act;
+        bool refused;      // the user is told, nothing is sent or launched
+        const char* sent;  // the call or chat Skype receives otherwise
+    } cases[] = {
+        {"typed into the Skype box",
+         [&] {
+             type(1, L"x\" /evil");
+             ClickToolbar(bars, 2);
+         },
+         true, ""},
+        {"typed with a NUL inside",
+         [&] {
+             type(1, std::wstring(L"echo\0"
+                                  L"123",
+                                  8));
+             ClickToolbar(bars, 3);
+         },
+         true, ""},
+        {"a \"Skype Name\" field on the toolbar",
+         [&] {
+             window->Select({quoted});
+             ClickToolbar(bars, 2);
+         },
+         true, ""},
+        {"a context-menu entry's tag",
+         [&] {
+             window->Select({tabbed});
+             const model::ModelCommandBarPtr menu = bars->RightClick();
+             for (const model::ModelCommandBarControlPtr& item : menu->controls()->controls()) {
+                 if (item->caption() == L"Call Contact via Skype") {
+                     boost::dynamic_pointer_cast<model::ModelCommandBarButton>(item)->Click();
+                 }
+             }
+             bars->CloseContextMenu();
+         },
+         true, ""},
+        {"SkypeOut with \"Bypass\" on",
+         [&] {
+             bypass(true);
+             type(4, L"+44 20\" 7946 0018");
+             ClickToolbar(bars, 5);
+             bypass(false);
+         },
+         true, ""},
+        {"SkypeOut converted",
+         [&] {
+             type(4, L"+44 20\" 7946 0018");
+             ClickToolbar(bars, 5);
+         },
+         false, "CALL +442079460018"},
+        {"a conference",
+         [&] {
+             type(1, L"alice.wonder, bob.builder");
+             ClickToolbar(bars, 2);
+         },
+         false, "CALL alice.wonder, bob.builder"},
+        {"Skype's list of friends", [&] { skype.Notify("USERS erin.visitor, a b, c\"d, e\x01f"); },
+         false, ""},
+        {"a mail's callto links", [&] { outlook.OpenInspector(mail)->Close(); }, false, ""},
+        {"Skype not running, the user would launch it",
+         [&] {
+             skype.Exit();
+             model.ui.QueueAnswer(platform::answer::kYes);
+             type(1, L"x\" /evil");
+             ClickToolbar(bars, 2);
+         },
+         true, ""},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.path);
+        skype.ClearReceived();
+        const std::size_t boxes = model.ui.messageBoxes.size();
+        each.act();
+        std::vector<std::string> shown = MessageTexts();
+        shown.erase(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(boxes));
+        EXPECT_EQ(each.refused ? std::vector<std::string>{kRefused} : std::vector<std::string>{},
+                  shown);
+        const std::vector<std::string> calls = CommandsStartingWith("CALL");
+        const std::vector<std::string> chats = CommandsStartingWith("OPEN");
+        EXPECT_EQ(std::string(each.sent).empty() ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{each.sent},
+                  calls);
+        EXPECT_TRUE(chats.empty());
+        for (const std::string& command : Commands()) {
+            EXPECT_EQ(std::string::npos, command.find('"')) << command;
+            for (char c : command) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << command;
+            if (command.compare(0, 9, "GET USER ") == 0) {
+                EXPECT_EQ(3, std::count(command.begin(), command.end(), ' ')) << command;
+            }
+        }
+        EXPECT_TRUE(model.shell.executions.empty());
+    }
 }
 
 TEST_F(Scenario, WhichExplorersAreHookedAtConnectionAndLater) {
