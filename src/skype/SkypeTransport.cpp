@@ -149,8 +149,11 @@ platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platfor
             break;
         case skype_protocol::kAttachRefused:
             StopDiscovery();
-            Inform(text::LoadAnsiString(ids::kSkypeAccessDenied), platform::mb::kIconInformation);
+            // Forgotten before the box, not after: Skype's messages go on
+            // arriving while it is up, and an attachment the user grants in
+            // Skype meanwhile must outlast it.
             skypeWindow_ = platform::kNoWindow;
+            Inform(text::LoadAnsiString(ids::kSkypeAccessDenied), platform::mb::kIconInformation);
             break;
         case skype_protocol::kAttachApiAvailable:
             StartDiscovery();
