@@ -59,103 +59,69 @@ TEST_F(Scenario, HostileTextNeverReachesSkypeOrItsCommandLine) {
         "Tandrel does not pass it to Skype. Correct the text and try again.";
     const model::ModelContactItemPtr quoted = AddContact(L"Quentin Quote", L"bob\".builder");
     const model::ModelContactItemPtr tabbed = AddContact(L"Tess Tab", L"alice\t.wonder");
-    const model::ModelItemPtr mail =
-        outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"Xavier",
-                        L"callto://dave.li\"x callto://echo123 y");
+    const model::ModelItemPtr mail = outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"X",
+                                                     L"callto://dave.li\"x callto://echo123 y");
     const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelCommandBarsPtr bars = window->commandBars();
-    const auto type = [this, bars](int combo, const std::wstring& text) {
-        Combo(bars, combo)->TypeText(text);
-    };
     const auto bypass = [this](bool on) {
         model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kBypass,
                                  {std::uint8_t(on)});
     };
+    const auto callFromMenu = [&] {
+        window->Select({tabbed});
+        for (const model::ModelCommandBarControlPtr& item :
+             bars->RightClick()->controls()->controls())
+            if (item->caption() == L"Call Contact via Skype")
+                boost::dynamic_pointer_cast<model::ModelCommandBarButton>(item)->Click();
+        bars->CloseContextMenu();
+    };
+    const std::wstring number = L"+44 20\" 7946 0018";
     const struct {
         const char* path;
-        std::function<void()> act;
+        std::function<void()> before;
+        int combo;  // typed into (1 Skype, 4 SkypeOut), then the toolbar's `button` clicked
+        std::wstring text;
+        int button;
         bool refused;      // the user is told, nothing is sent or launched
-        const char* sent;  // the call or chat Skype receives otherwise
+        const char* sent;  // the call Skype receives otherwise
     } cases[] = {
-        {"typed into the Skype box",
-         [&] {
-             type(1, L"x\" /evil");
-             ClickToolbar(bars, 2);
-         },
-         true, ""},
-        {"typed with a NUL inside",
-         [&] {
-             type(1, std::wstring(L"echo\0"
-                                  L"123",
-                                  8));
-             ClickToolbar(bars, 3);
-         },
-         true, ""},
-        {"a \"Skype Name\" field on the toolbar",
-         [&] {
-             window->Select({quoted});
-             ClickToolbar(bars, 2);
-         },
-         true, ""},
-        {"a context-menu entry's tag",
-         [&] {
-             window->Select({tabbed});
-             const model::ModelCommandBarPtr menu = bars->RightClick();
-             for (const model::ModelCommandBarControlPtr& item : menu->controls()->controls()) {
-                 if (item->caption() == L"Call Contact via Skype") {
-                     boost::dynamic_pointer_cast<model::ModelCommandBarButton>(item)->Click();
-                 }
-             }
-             bars->CloseContextMenu();
-         },
-         true, ""},
-        {"SkypeOut with \"Bypass\" on",
-         [&] {
-             bypass(true);
-             type(4, L"+44 20\" 7946 0018");
-             ClickToolbar(bars, 5);
-             bypass(false);
-         },
-         true, ""},
-        {"SkypeOut converted",
-         [&] {
-             type(4, L"+44 20\" 7946 0018");
-             ClickToolbar(bars, 5);
-         },
-         false, "CALL +442079460018"},
-        {"a conference",
-         [&] {
-             type(1, L"alice.wonder, bob.builder");
-             ClickToolbar(bars, 2);
-         },
-         false, "CALL alice.wonder, bob.builder"},
+        {"typed into the Skype box", nullptr, 1, L"x\" /evil", 2, true, ""},
+        {"typed with a NUL inside", nullptr, 1,
+         std::wstring(L"echo\0"
+                      L"123",
+                      8),
+         3, true, ""},
+        {"a \"Skype Name\" field", [&] { window->Select({quoted}); }, 0, L"", 2, true, ""},
+        {"a context-menu entry's tag", callFromMenu, 0, L"", 0, true, ""},
+        {"SkypeOut with \"Bypass\" on", [&] { bypass(true); }, 4, number, 5, true, ""},
+        {"SkypeOut converted", [&] { bypass(false); }, 4, number, 5, false, "CALL +442079460018"},
+        {"a conference", nullptr, 1, L"alice.wonder, bob.builder", 2, false,
+         "CALL alice.wonder, bob.builder"},
         {"Skype's list of friends", [&] { skype.Notify("USERS erin.visitor, a b, c\"d, e\x01f"); },
-         false, ""},
-        {"a mail's callto links", [&] { outlook.OpenInspector(mail)->Close(); }, false, ""},
+         0, L"", 0, false, ""},
+        {"a mail's callto links", [&] { outlook.OpenInspector(mail)->Close(); }, 0, L"", 0, false,
+         ""},
         {"Skype not running, the user would launch it",
          [&] {
              skype.Exit();
              model.ui.QueueAnswer(platform::answer::kYes);
-             type(1, L"x\" /evil");
-             ClickToolbar(bars, 2);
          },
-         true, ""},
+         1, L"x\" /evil", 2, true, ""},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.path);
         skype.ClearReceived();
         const std::size_t boxes = model.ui.messageBoxes.size();
-        each.act();
+        if (each.before) each.before();
+        if (each.combo != 0) Combo(bars, each.combo)->TypeText(each.text);
+        if (each.button != 0) ClickToolbar(bars, each.button);
         std::vector<std::string> shown = MessageTexts();
         shown.erase(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(boxes));
         EXPECT_EQ(each.refused ? std::vector<std::string>{kRefused} : std::vector<std::string>{},
                   shown);
-        const std::vector<std::string> calls = CommandsStartingWith("CALL");
-        const std::vector<std::string> chats = CommandsStartingWith("OPEN");
-        EXPECT_EQ(std::string(each.sent).empty() ? std::vector<std::string>{}
-                                                 : std::vector<std::string>{each.sent},
-                  calls);
-        EXPECT_TRUE(chats.empty());
+        EXPECT_EQ(*each.sent ? std::vector<std::string>{each.sent} : std::vector<std::string>{},
+                  CommandsStartingWith("CALL"));
+        EXPECT_TRUE(CommandsStartingWith("OPEN").empty());
         for (const std::string& command : Commands()) {
             EXPECT_EQ(std::string::npos, command.find('"')) << command;
             for (char c : command) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << command;
