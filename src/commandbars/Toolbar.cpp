@@ -197,7 +197,9 @@ void CToolbar::Unload(bool savePosition) {
         const std::int32_t left = bar_.Left(kUnreadable);
         const std::int32_t top = bar_.Top(kUnreadable);
         const std::int32_t position = bar_.Position(kUnreadable);
-        CRegistryKey key(settings::kRoot, settings::kKeyPath, platform::access::kReadWrite);
+        // Write access only: saving needs no more, and a key the user may
+        // write but not read still keeps the place.
+        CRegistryKey key(settings::kRoot, settings::kKeyPath, platform::access::kWrite);
         WriteIfRead(key, settings::kLeft, left);
         WriteIfRead(key, settings::kTop, top);
         WriteIfRead(key, settings::kRow, row);

@@ -17,10 +17,13 @@ CContactPtr ContactOf(const outlook::ContactItem& item) {
 constexpr wchar_t kSkypeNameField[] = L"Skype Name";
 
 // An empty "Skype Name" text field on the open contact, unless it has one.
-// The contact is not saved: the field becomes part of the open item.
+// The contact is not saved: the field becomes part of the open item. A
+// lookup the host refuses says nothing about the field: adding it then
+// could blank a Skype name the contact has, so nothing is changed.
 void AddSkypeNameField(const outlook::ContactItem& item) {
     const outlook::UserProperties properties = item.UserProperties();
-    if (!properties || properties.Find(kSkypeNameField)) {
+    bool lookupFailed = false;
+    if (!properties || properties.Find(kSkypeNameField, &lookupFailed) || lookupFailed) {
         return;
     }
     const outlook::UserProperty added = properties.Add(kSkypeNameField, outlook::kUserPropertyText,

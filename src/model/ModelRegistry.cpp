@@ -116,6 +116,9 @@ namespace {
 
 constexpr std::uint32_t kChangeRights =
     platform::access::kSetValue | platform::access::kCreateSubKey;
+// KEY_QUERY_VALUE, KEY_ENUMERATE_SUB_KEYS and KEY_NOTIFY.
+constexpr std::uint32_t kReadRights =
+    platform::access::kQueryValue | platform::access::kEnumerateSubKeys | 0x0010;
 
 bool SameName(const std::string& a, const std::string& b) {
     return !NoCaseLess()(a, b) && !NoCaseLess()(b, a);
@@ -130,12 +133,16 @@ bool IsPrefix(const std::vector<std::string>& prefix, const std::vector<std::str
 }  // namespace
 
 void ModelRegistry::DenyWrites(platform::RegistryRoot root, const std::string& path) {
-    denied_.push_back(DeniedKey{root, SplitRegistryPath(path)});
+    denied_.push_back(DeniedKey{root, SplitRegistryPath(path), kChangeRights});
 }
 
-bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::string& path,
-                                bool withSubtree) const {
-    return !denied_.empty() && WriteDenied(root, SplitRegistryPath(path), withSubtree);
+void ModelRegistry::DenyReads(platform::RegistryRoot root, const std::string& path) {
+    denied_.push_back(DeniedKey{root, SplitRegistryPath(path), kReadRights});
+}
+
+bool ModelRegistry::Denied(platform::RegistryRoot root, const std::string& path,
+                           std::uint32_t rights, bool withSubtree) const {
+    return !denied_.empty() && Denied(root, SplitRegistryPath(path), rights, withSubtree);
 }
 
 bool ModelRegistry::Exists(platform::RegistryRoot root,
@@ -149,10 +156,10 @@ bool ModelRegistry::Exists(platform::RegistryRoot root,
     return true;
 }
 
-bool ModelRegistry::WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
-                                bool withSubtree) const {
+bool ModelRegistry::Denied(platform::RegistryRoot root, const std::vector<std::string>& path,
+                           std::uint32_t rights, bool withSubtree) const {
     for (const DeniedKey& denied : denied_) {
-        if (denied.root == root &&
+        if (denied.root == root && (denied.rights & rights) != 0 &&
             (IsPrefix(denied.path, path) ||
              (withSubtree && IsPrefix(path, denied.path) && Exists(root, denied.path)))) {
             return true;
@@ -171,7 +178,7 @@ platform::Status ModelRegistry::OpenKey(platform::RegistryRoot root, const std::
     if (!node) {
         return platform::status::kFileNotFound;
     }
-    if ((access & kChangeRights) != 0 && WriteDenied(root, path, false)) {
+    if (Denied(root, path, access, false)) {
         return platform::status::kAccessDenied;
     }
     *key = NewHandle(node, access);
@@ -184,7 +191,9 @@ platform::Status ModelRegistry::CreateKey(platform::RegistryRoot root, const std
         return platform::status::kInvalidParameter;
     }
     *key = 0;
-    if (((access & kChangeRights) != 0 || !Find(root, path)) && WriteDenied(root, path, false)) {
+    // Making a key that is missing takes write rights, whatever is asked.
+    const std::uint32_t needed = Find(root, path) ? access : access | kChangeRights;
+    if (Denied(root, path, needed, false)) {
         return platform::status::kAccessDenied;
     }
     *key = NewHandle(FindOrCreate(root, path), access);
@@ -296,7 +305,7 @@ platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const st
     if (names.empty()) {
         return platform::status::kAccessDenied;  // a root cannot be deleted
     }
-    if (WriteDenied(root, names, true)) {
+    if (Denied(root, names, kChangeRights | kReadRights, true)) {
         return platform::status::kAccessDenied;
     }
     const std::string last = names.back();

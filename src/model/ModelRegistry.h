@@ -62,6 +62,11 @@ class ModelRegistry : public platform::Registry {
     // writing, creating keys at or below them and deleting a tree that holds
     // one of them answer kAccessDenied. Reading is still allowed.
     void DenyWrites(platform::RegistryRoot root, const std::string& path);
+    // From now on root\path and everything below it refuse to be opened or
+    // created for reading (querying values, listing keys), as keys whose
+    // rights let the user write but not read: a handle asking for write
+    // access only is still given. Deleting a tree that holds one is refused.
+    void DenyReads(platform::RegistryRoot root, const std::string& path);
     // Number of handles not yet closed (tests check nothing leaks).
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
@@ -87,14 +92,17 @@ class ModelRegistry : public platform::Registry {
     struct DeniedKey {
         platform::RegistryRoot root;
         std::vector<std::string> path;
+        std::uint32_t rights;  // the access bits refused
     };
 
-    // Whether a change at `path` is refused: it is at or below a denied key
-    // or (`withSubtree`) an existing denied key lies below it. Answers at
-    // once while nothing is denied, so that ordinary opens copy nothing.
-    bool WriteDenied(platform::RegistryRoot root, const std::string& path, bool withSubtree) const;
-    bool WriteDenied(platform::RegistryRoot root, const std::vector<std::string>& path,
-                     bool withSubtree) const;
+    // Whether any of the `rights` at `path` is refused: `path` is at or
+    // below a key denying one of them or (`withSubtree`) an existing such
+    // key lies below it. Answers at once while nothing is denied, so that
+    // ordinary opens copy nothing.
+    bool Denied(platform::RegistryRoot root, const std::string& path, std::uint32_t rights,
+                bool withSubtree) const;
+    bool Denied(platform::RegistryRoot root, const std::vector<std::string>& path,
+                std::uint32_t rights, bool withSubtree) const;
     // The key at `path` ("A\B", empty names skipped), read in place.
     std::shared_ptr<Node> Find(platform::RegistryRoot root, const std::string& path) const;
     bool Exists(platform::RegistryRoot root, const std::vector<std::string>& path) const;

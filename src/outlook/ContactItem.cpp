@@ -9,9 +9,15 @@ host::Variant UserProperty::Value() const { return GetVariant("Value"); }
 
 void UserProperty::SetValue(const host::Variant& value) const { PutVariant("Value", value); }
 
-UserProperty UserProperties::Find(const std::wstring& name) const {
-    return UserProperty(
-        CallForDispatch("Find", {host::Variant::Bstr(name), host::Variant::Missing()}));
+UserProperty UserProperties::Find(const std::wstring& name, bool* failed) const {
+    host::Variant found;
+    const bool refused =
+        !object() || host::Failed(object()->Call(
+                         "Find", {host::Variant::Bstr(name), host::Variant::Missing()}, &found));
+    if (failed != nullptr) {
+        *failed = refused;
+    }
+    return UserProperty(refused ? host::DispatchPtr() : found.object());
 }
 
 UserProperty UserProperties::Add(const std::wstring& name, int type, bool addToFolderFields,

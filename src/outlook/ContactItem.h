@@ -20,8 +20,10 @@ class UserProperty : public host::TypedObject {
 class UserProperties : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
-    // Find(VT_BSTR name, Custom missing): null when there is no such property.
-    UserProperty Find(const std::wstring& name) const;
+    // Find(VT_BSTR name, Custom missing): null when there is no such
+    // property. `failed` (when given) tells a host that refused the call
+    // (or a null wrapper) from one that answered that there is none.
+    UserProperty Find(const std::wstring& name, bool* failed = nullptr) const;
     // Add(VT_BSTR name, VT_I4 type, VT_I2 addToFolderFields (0 or -1),
     // VT_I4 displayFormat): the new property, or null when refused.
     UserProperty Add(const std::wstring& name, int type, bool addToFolderFields,

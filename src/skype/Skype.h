@@ -66,6 +66,7 @@ class CSkype : public platform::WindowHandler {
     bool IsSkypeRunning();
     bool IsSkypeInstalled();
     // Launches Skype, asking it to call `target` unless that is empty.
+    // Nothing is launched for a target that is not safe (SafeTargets.h).
     void StartSkype(const std::string& target);
 
     // --- Replies, connection state and observers ---
@@ -75,7 +76,9 @@ class CSkype : public platform::WindowHandler {
     int GetPingsSent() const { return pingsSent_; }
     int GetPongsReceived() const { return pongsReceived_; }
 
-    // Each stores the callback under a new key and returns the key.
+    // Each stores the callback under a new key and returns the key. An
+    // exception a callback lets out is recorded (caught::Record) and the
+    // observers after it are still called.
     std::string AdviseConnectionStatus(const ConnectionStatusCallback& callback);
     std::string AdviseAPIResult(const APIResultCallback& callback);
     std::string AdviseAPIError(const APIErrorCallback& callback);
@@ -92,9 +95,11 @@ class CSkype : public platform::WindowHandler {
 
     // --- Skype users ---
     void LoadBuddyList();
-    // Sends "GET USER <handle> <property>".
+    // Sends "GET USER <handle> <property>"; nothing for a handle that is
+    // not safe (SafeTargets.h).
     void GetUserProperty(const std::wstring& property, const std::wstring& handle);
-    // Appends a record for `handle` unless one exists (or the handle is empty).
+    // Appends a record for `handle` unless one exists, or the handle is
+    // empty or not safe (SafeTargets.h).
     void AddBuddy(const std::wstring& handle, bool isFriend);
     CSkypeBuddyPtr FindBuddy(const std::wstring& handle);
     CSkypeBuddyPtr FindBuddy(const CContact& contact);
@@ -102,7 +107,8 @@ class CSkype : public platform::WindowHandler {
     std::vector<CSkypeBuddyPtr> GetBuddyList() const { return *buddies_; }
 
     // --- Calls and chats ---
-    // True when a command may be sent now; false after telling the user why not.
+    // True when a command may be sent now; false after telling the user why
+    // not. A target that is not safe (SafeTargets.h) is refused first.
     bool PreChecks(const std::wstring& target);
     void SkypeIPCall(const std::wstring& target);
     void SkypeIMChat(const std::wstring& target);

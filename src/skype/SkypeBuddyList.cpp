@@ -8,6 +8,7 @@
 
 #include "outlook/Contact.h"
 #include "platform/Platform.h"
+#include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
@@ -52,15 +53,20 @@ void CSkype::LoadBuddyList() {
 
 void CSkype::GetUserProperty(const std::wstring& property, const std::wstring& handle) {
     TANDREL_TRACE("CSkype::GetUserProperty");
-    SendCommand(skype_protocol::kGetUserPrefix + text::ToAnsi(handle) + " " +
-                text::ToAnsi(property));
+    const std::string ansiHandle = text::ToAnsi(handle);
+    if (!skype_text::IsSafeHandle(ansiHandle)) {
+        return;  // its words would not be the ones asked for
+    }
+    SendCommand(skype_protocol::kGetUserPrefix + ansiHandle + " " + text::ToAnsi(property));
 }
 
 void CSkype::AddBuddy(const std::wstring& handle, bool isFriend) {
     TANDREL_TRACE("CSkype::AddBuddy");
     // An empty handle names nobody; a record for it would only ask Skype
-    // about nobody.
-    if (handle.empty() || FindBuddy(handle)) {
+    // about nobody. One that no Skype Name can be (a quote, a control
+    // character, a blank) would only put words of its own into the
+    // commands that ask about it.
+    if (handle.empty() || !skype_text::IsSafeHandle(text::ToAnsi(handle)) || FindBuddy(handle)) {
         return;
     }
     // One allocation for the record and its count: the ONLINE refresh and

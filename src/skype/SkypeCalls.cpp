@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "resources/StringIds.h"
+#include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeProtocol.h"
 #include "util/RegistryKey.h"
@@ -20,6 +21,12 @@ constexpr unsigned kInformationYesNo = platform::mb::kYesNo | platform::mb::kIco
 
 bool CSkype::PreChecks(const std::wstring& target) {
     TANDREL_TRACE("CSkype::PreChecks");
+    // Before anything else, since the next checks may already launch Skype
+    // with the target on its command line.
+    if (!skype_text::IsSafeTarget(text::ToAnsi(target))) {
+        Inform(text::LoadAnsiString(ids::kUnsafeTarget), kInformationOk);
+        return false;
+    }
     if (!IsSkypeInstalled()) {
         Inform(text::LoadAnsiString(ids::kSkypeNotInstalled), kInformationOk);
         return false;

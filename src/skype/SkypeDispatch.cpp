@@ -13,12 +13,30 @@
 #include "skype/SkypeProtocol.h"
 #include "skype/SkypeReply.h"
 #include "skype/SubscriptionKey.h"
+#include "util/CaughtExceptions.h"
 #include "util/Text.h"
 #include "util/Trace.h"
 
 namespace {
 
 int ClampToInt(long value) { return value > INT_MAX ? INT_MAX : static_cast<int>(value); }
+
+// Each observer call is an edge, as the add-in's entries are: what one
+// observer (a window's controller, a buddy record, the error messages) lets
+// out is recorded under `entry`, and the observers after it are still told.
+// One window that cannot redraw must not leave another showing a contact
+// while Skype is offline.
+template <class Callback, class... Args>
+void CallObserver(const char* entry, const Callback& callback, const Args&... args) {
+    if (!callback) {
+        return;
+    }
+    try {
+        callback(args...);
+    } catch (...) {
+        caught::Record(entry);
+    }
+}
 
 // Stores `callback` under a key no other subscription of `table` holds.
 template <class Table>
@@ -36,29 +54,28 @@ std::string Subscribe(Table& table, const typename Table::mapped_type& callback)
 // nested reply) add or remove subscriptions: the keys are a copy, and each
 // callback called is a copy.
 template <class Table, class... Args>
-void NotifyKeys(const Table& table, const std::vector<std::string>& keys, const Args&... args) {
+void NotifyKeys(const char* entry, const Table& table, const std::vector<std::string>& keys,
+                const Args&... args) {
     for (const std::string& key : keys) {
         const auto found = table.find(key);
         if (found == table.end()) {
             continue;
         }
         const typename Table::mapped_type callback = found->second;
-        if (callback) {
-            callback(args...);
-        }
+        CallObserver(entry, callback, args...);
     }
 }
 
 // Every observer of `table` that was subscribed when the walk began, in
 // key order.
 template <class Table, class... Args>
-void NotifyEach(const Table& table, const Args&... args) {
+void NotifyEach(const char* entry, const Table& table, const Args&... args) {
     std::vector<std::string> keys;
     keys.reserve(table.size());
-    for (const auto& entry : table) {
-        keys.push_back(entry.first);
+    for (const auto& subscription : table) {
+        keys.push_back(subscription.first);
     }
-    NotifyKeys(table, keys, args...);
+    NotifyKeys(entry, table, keys, args...);
 }
 
 }  // namespace
@@ -174,7 +191,7 @@ void CSkype::Unadvise(const std::string& key) {
 }
 
 void CSkype::NotifyConnectionStatus(ConnectionStatus status) {
-    NotifyEach(connectionStatusObservers_, status);
+    NotifyEach("CSkype::NotifyConnectionStatus", connectionStatusObservers_, status);
 }
 
 void CSkype::NotifyAPIResult(const std::string& reply) {
@@ -188,9 +205,10 @@ void CSkype::NotifyAPIResult(const std::string& reply) {
     }
     // The usual case, a notification for one record and nobody else
     // listening: no table to build.
+    static const char kEntry[] = "CSkype::NotifyAPIResult";
     if (allResultObservers_.empty() && limited.size() == 1) {
         const APIResultCallback callback = limited.front()->callback;
-        if (callback) callback(reply);
+        CallObserver(kEntry, callback, reply);
         return;
     }
     // Everyone who hears every reply, and those limited to the user, in key
@@ -218,7 +236,7 @@ void CSkype::NotifyAPIResult(const std::string& reply) {
     const std::uint64_t changes = resultObserverChanges_;
     for (const LimitedObserver& call : calls) {
         if (resultObserverChanges_ == changes) {
-            if (call.callback) call.callback(reply);
+            CallObserver(kEntry, call.callback, reply);
             continue;
         }
         const auto found = apiResultObservers_.find(call.key);
@@ -226,10 +244,10 @@ void CSkype::NotifyAPIResult(const std::string& reply) {
             continue;
         }
         const APIResultCallback callback = found->second;
-        if (callback) callback(reply);
+        CallObserver(kEntry, callback, reply);
     }
 }
 
 void CSkype::NotifyAPIError(int code, const std::string& description) {
-    NotifyEach(apiErrorObservers_, code, description);
+    NotifyEach("CSkype::NotifyAPIError", apiErrorObservers_, code, description);
 }

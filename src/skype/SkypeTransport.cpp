@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "resources/StringIds.h"
+#include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
@@ -148,8 +149,11 @@ platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platfor
             break;
         case skype_protocol::kAttachRefused:
             StopDiscovery();
-            Inform(text::LoadAnsiString(ids::kSkypeAccessDenied), platform::mb::kIconInformation);
+            // Forgotten before the box, not after: Skype's messages go on
+            // arriving while it is up, and an attachment the user grants in
+            // Skype meanwhile must outlast it.
             skypeWindow_ = platform::kNoWindow;
+            Inform(text::LoadAnsiString(ids::kSkypeAccessDenied), platform::mb::kIconInformation);
             break;
         case skype_protocol::kAttachApiAvailable:
             StartDiscovery();
@@ -243,6 +247,11 @@ bool CSkype::IsSkypeInstalled() {
 
 void CSkype::StartSkype(const std::string& target) {
     TANDREL_TRACE("CSkype::StartSkype");
+    // A quote would close "/callto:" early and make the rest of the target
+    // switches of Skype's.
+    if (!skype_text::IsSafeTarget(target)) {
+        return;
+    }
     CRegistryValuePtr path = ReadSkypePath();
     if (!path) {
         return;

@@ -2,11 +2,16 @@
 // arbitrary bytes (with the NUL left out, or followed by more bytes),
 // connection-status changes, "USER" notifications and "USERS" lists of
 // thousands of handles, mixed with the client's own lookups, the passing of
-// time and the window's end. Nothing may be stopped at
-// the window procedure, and the buddy list and its index must agree: one
-// record per handle, each found by its own handle as a walk would find it.
+// time, the window's end and the user's calls, chats and SkypeOut calls.
+// Nothing may be stopped at the window procedure; no command Skype receives
+// and no command line it is launched with holds a double quote or a control
+// character, a "GET USER" names one handle, and a call or chat goes out
+// with its whole target or not at all; the buddy list and its index must
+// agree: one record per handle, each found by its own handle as a walk
+// would find it.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,7 +77,9 @@ class World {
     // One line of the input:
     //   "#raw <bytes>"   the bytes as a block without a NUL
     //   "#users <n>"     a list of n generated handles
-    //   "#add <handle>", "#find <handle>"  the client's own calls
+    //   "#add <handle>", "#find <handle>", "#get <handle>"  the client's own calls
+    //   "#call <target>", "#chat <target>", "#out <number>", "#start <target>"
+    //                    the user's, each with the target as written
     //   "#wait <ms>"     time passes, timers run
     //   "#destroy", "#create"  the hidden window goes or comes back
     //   anything else    a reply with its NUL; bytes after an inner NUL are
@@ -87,6 +94,18 @@ class World {
             client_->AddBuddy(Wide(rest), rest.size() % 2 == 0);
         } else if (StartsWith(line, "#find ", &rest)) {
             client_->FindBuddy(Wide(rest));
+        } else if (StartsWith(line, "#get ", &rest)) {
+            client_->GetUserProperty(L"FULLNAME", Wide(rest));
+        } else if (StartsWith(line, "#call ", &rest)) {
+            client_->SkypeIPCall(Wide(rest));
+            RequireWholeTarget(skype_protocol::kCallPrefix, rest);
+        } else if (StartsWith(line, "#chat ", &rest)) {
+            client_->SkypeIMChat(Wide(rest));
+            RequireWholeTarget(skype_protocol::kOpenImPrefix, rest);
+        } else if (StartsWith(line, "#out ", &rest)) {
+            client_->SkypeOut(Wide(rest));
+        } else if (StartsWith(line, "#start ", &rest)) {
+            client_->StartSkype(rest);
         } else if (StartsWith(line, "#wait ", &rest)) {
             platform_.model.desktop.Advance(std::min<std::size_t>(Number(rest), 10000));
         } else if (line == "#destroy") {
@@ -98,6 +117,7 @@ class World {
         }
         fuzz::Require(platform_.model.CaughtExceptions() == 0,
                       "an exception reached the window procedure");
+        RequireNothingHostilePassedOn();
     }
 
     // One record per handle (no two compare equal: neighbours in the
@@ -120,6 +140,42 @@ class World {
     }
 
   private:
+    static bool Hostile(char c) { return c == '"' || static_cast<unsigned char>(c) < 0x20; }
+
+    // The commands received and the launches made since the last step.
+    void RequireNothingHostilePassedOn() {
+        const std::vector<model::ModelSkype::Command>& received = skype_.Received();
+        for (; commandsSeen_ < received.size(); ++commandsSeen_) {
+            const std::string& command = received[commandsSeen_].text;
+            fuzz::Require(std::none_of(command.begin(), command.end(), Hostile),
+                          "a command holds a quote or a control character");
+            if (command.compare(0, 9, skype_protocol::kGetUserPrefix) == 0) {
+                fuzz::Require(std::count(command.begin(), command.end(), ' ') == 3,
+                              "a GET USER names more than one handle");
+            }
+        }
+        const auto& executions = platform_.model.shell.executions;
+        for (; launchesSeen_ < executions.size(); ++launchesSeen_) {
+            const std::string& parameters = executions[launchesSeen_].parameters;
+            const std::string inner =
+                parameters.size() < 2 ? parameters : parameters.substr(1, parameters.size() - 2);
+            fuzz::Require(std::none_of(inner.begin(), inner.end(), Hostile),
+                          "Skype launched with a quote or a control character in its target");
+        }
+    }
+
+    // A call or chat sent during this step carries `target` whole: Skype
+    // would read a target cut at a NUL as someone else.
+    void RequireWholeTarget(const char* prefix, const std::string& target) {
+        const std::vector<model::ModelSkype::Command>& received = skype_.Received();
+        const std::string expected = prefix + platform::text().ToAnsi(Wide(target));
+        for (std::size_t i = commandsSeen_; i < received.size(); ++i) {
+            if (received[i].text.compare(0, std::strlen(prefix), prefix) == 0) {
+                fuzz::Require(received[i].text == expected, "a call or chat with a cut target");
+            }
+        }
+    }
+
     void Send(const void* data, std::uint32_t size) {
         if (client_->GetMessageWindow() == platform::kNoWindow) return;
         platform_.model.desktop.SendCopyData(client_->GetMessageWindow(), skype_.Window(), 0, data,
@@ -134,6 +190,8 @@ class World {
     model::ModelSkype skype_;
     model::ModelSkypeProcess skypeProcess_;
     std::unique_ptr<CSkype> client_;
+    std::size_t commandsSeen_ = 0;
+    std::size_t launchesSeen_ = 0;
 };
 
 }  // namespace

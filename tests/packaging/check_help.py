@@ -25,7 +25,7 @@ QUOTED_STRINGS = (
     "kMenuReplyMessage", "kTipSkypeOut", "kTipCall", "kTipChat", "kTipHelpMenu",
     "kTipBuySkypeOut", "kMenuTandrelHelp", "kMenuOptions", "kMenuCheckUpdate", "kMenuContactUs",
     "kMenuAbout", "kInvalidPhoneNumber", "kPromptPhoneNumber", "kPromptSkypeName",
-    "kSkypeNotInstalled", "kSkypeNotRunning", "kSkypeAccessDenied",
+    "kSkypeNotInstalled", "kSkypeNotRunning", "kSkypeAccessDenied", "kUnsafeTarget",
 )
 QUOTED_DIALOG_TEXTS = ("TANDREL_COUNTRY_PROMPT", "TANDREL_COUNTRY_ALWAYS_USE_LABEL")
 # Texts the add-in composes in code rather than in the string table.

@@ -2,6 +2,8 @@
 // status, clicks, and what reaches the user, Skype and the settings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,90 @@ TEST_F(Scenario, CallingASelectedContactAndSkypeRefusingAName) {
         "The Skype Name supplied is not recognised or refers to the currently logged in user.",
         model.ui.messageBoxes[0].text);
     EXPECT_EQ("Tandrel", model.ui.messageBoxes[0].caption);
+}
+
+TEST_F(Scenario, HostileTextNeverReachesSkypeOrItsCommandLine) {
+    const char kRefused[] =
+        "The Skype Name or phone number contains a quotation mark or a control character, so "
+        "Tandrel does not pass it to Skype. Correct the text and try again.";
+    const model::ModelContactItemPtr quoted = AddContact(L"Quentin Quote", L"bob\".builder");
+    const model::ModelContactItemPtr tabbed = AddContact(L"Tess Tab", L"alice\t.wonder");
+    const model::ModelItemPtr mail = outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"X",
+                                                     L"callto://dave.li\"x callto://echo123 y");
+    const model::ModelExplorerPtr window = StartWith(outlook.contacts());
+    const model::ModelCommandBarsPtr bars = window->commandBars();
+    const auto bypass = [this](bool on) {
+        model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kBypass,
+                                 {std::uint8_t(on)});
+    };
+    const auto callFromMenu = [&] {
+        window->Select({tabbed});
+        for (const model::ModelCommandBarControlPtr& item :
+             bars->RightClick()->controls()->controls())
+            if (item->caption() == L"Call Contact via Skype")
+                boost::dynamic_pointer_cast<model::ModelCommandBarButton>(item)->Click();
+        bars->CloseContextMenu();
+    };
+    const std::wstring number = L"+44 20\" 7946 0018";
+    const struct {
+        const char* path;
+        std::function<void()> before;
+        const char* combo;  // typed into, then the toolbar's `button` clicked
+        std::wstring text;
+        const char* button;
+        bool refused;      // the user is told, nothing is sent or launched
+        const char* sent;  // the call Skype receives otherwise
+    } cases[] = {
+        {"typed into the Skype box", nullptr, "skype", L"x\" /evil", "call", true, ""},
+        {"typed with a NUL inside", nullptr, "skype",
+         std::wstring(L"echo\0"
+                      L"123",
+                      8),
+         "chat", true, ""},
+        {"a \"Skype Name\" field", [&] { window->Select({quoted}); }, nullptr, L"", "call", true,
+         ""},
+        {"a context-menu entry's tag", callFromMenu, nullptr, L"", nullptr, true, ""},
+        {"SkypeOut with \"Bypass\" on", [&] { bypass(true); }, "skypeout", number, "skypeout", true,
+         ""},
+        {"SkypeOut converted", [&] { bypass(false); }, "skypeout", number, "skypeout", false,
+         "CALL +442079460018"},
+        {"a conference", nullptr, "skype", L"alice.wonder, bob.builder", "call", false,
+         "CALL alice.wonder, bob.builder"},
+        {"Skype's list of friends", [&] { skype.Notify("USERS erin.visitor, a b, c\"d, e\x01f"); },
+         nullptr, L"", nullptr, false, ""},
+        {"a mail's callto links", [&] { outlook.OpenInspector(mail)->Close(); }, nullptr, L"",
+         nullptr, false, ""},
+        {"Skype not running, the user would launch it",
+         [&] {
+             skype.Exit();
+             model.ui.QueueAnswer(platform::answer::kYes);
+         },
+         "skype", L"x\" /evil", "call", true, ""},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.path);
+        skype.ClearReceived();
+        const std::size_t boxes = model.ui.messageBoxes.size();
+        if (each.before) each.before();
+        if (each.combo) Combo(bars, each.combo)->TypeText(each.text);
+        if (each.button) user.Click(each.button);
+        std::vector<std::string> shown;
+        for (std::size_t box = boxes; box < model.ui.messageBoxes.size(); ++box)
+            shown.push_back(model.ui.messageBoxes[box].text);
+        EXPECT_EQ(each.refused ? std::vector<std::string>{kRefused} : std::vector<std::string>{},
+                  shown);
+        EXPECT_EQ(*each.sent ? std::vector<std::string>{each.sent} : std::vector<std::string>{},
+                  CommandsStartingWith("CALL"));
+        EXPECT_TRUE(CommandsStartingWith("OPEN").empty());
+        for (const std::string& command : skype.CommandTexts()) {
+            EXPECT_EQ(std::string::npos, command.find('"')) << command;
+            for (char c : command) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << command;
+            if (command.compare(0, 9, "GET USER ") == 0) {
+                EXPECT_EQ(3, std::count(command.begin(), command.end(), ' ')) << command;
+            }
+        }
+        EXPECT_TRUE(model.shell.executions.empty());
+    }
 }
 
 TEST_F(Scenario, WhichExplorersAreHookedAtConnectionAndLater) {
@@ -210,12 +296,15 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
         const char* name;
         const char* setting;  // "SkypeName": null when absent
         const wchar_t* skypeName;
+        int refusedLookups;  // UserProperties.Find failing, not answering "none"
         bool fieldAdded;
     } cases[] = {
-        {"setting absent", nullptr, L"", true},
-        {"setting true", "T", L"", true},
-        {"setting false", "F", L"", false},
-        {"contact has a Skype name", nullptr, L"bob.builder", false},
+        {"setting absent", nullptr, L"", 0, true},
+        {"setting true", "T", L"", 0, true},
+        {"setting false", "F", L"", 0, false},
+        {"contact has a Skype name", nullptr, L"bob.builder", 0, false},
+        {"the lookup fails", nullptr, L"", 2, false},
+        {"the lookup fails on a contact with a Skype name", nullptr, L"bob.builder", 2, false},
     };
     SkipFirstRun();
     ASSERT_EQ(host::hr::kOk, Connect());
@@ -227,6 +316,7 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
                                      {std::uint8_t(each.setting[0] == 'T')});
         }
         const model::ModelContactItemPtr contact = AddContact(L"Ann Other", each.skypeName);
+        contact->userProperties().FailNext("Find", host::hr::kFail, each.refusedLookups);
         const model::ModelInspectorPtr window = outlook.OpenInspector(contact);
         const model::ModelUserPropertyPtr field =
             contact->userProperties().FindByName(L"Skype Name");
@@ -235,6 +325,8 @@ TEST_F(Scenario, AnOpenedContactGetsAnEmptySkypeNameFieldUnlessTheSettingSaysNo)
         if (added) {
             EXPECT_EQ(outlook::kUserPropertyText, field->type());
             EXPECT_TRUE(host::Variant::Bstr(L"") == field->value());
+        } else if (field) {
+            EXPECT_TRUE(host::Variant::Bstr(each.skypeName) == field->value());
         }
         EXPECT_TRUE(Visible(Toolbar(window->commandBars())));
         window->Close();

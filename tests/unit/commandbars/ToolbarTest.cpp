@@ -186,6 +186,18 @@ TEST_F(Toolbar, TheBarDocksWhereItWasAndAnExplorerPutsItBackExactly) {
     toolbar.Unload(false);
     Loaded(false);  // an Inspector's toolbar: the position only
     EXPECT_EQ("4 0 0 1", Place());
+    toolbar.Unload(false);
+
+    // Saving asks for write access only: a key the user may write but not
+    // read still keeps the place.
+    model.registry.DenyReads(RegistryRoot::CurrentUser, settings::kKeyPath);
+    Loaded(true);
+    bars->FindBar(CToolbar::kBarName)->Write("Position", host::Variant::I4(2));
+    toolbar.Unload(true);
+    model::RegistryValueData saved;
+    ASSERT_TRUE(model.registry.GetRaw(RegistryRoot::CurrentUser, settings::kKeyPath,
+                                      settings::kPosition, &saved));
+    EXPECT_EQ((std::vector<std::uint8_t>{2, 0, 0, 0}), saved.bytes);
 }
 
 TEST_F(Toolbar, ControlsOfficeRefusesAreLeftOutAndSkippedLater) {

@@ -150,6 +150,19 @@ TEST_F(Attachment, RefusalIsReportedAndForgetsTheSkypeWindow) {
     EXPECT_EQ(before, Commands().size());
 }
 
+TEST_F(Attachment, AnAttachmentArrivingWhileTheRefusalIsShownIsKept) {
+    skype.SetRequiresAuthorization(true);
+    Attach();
+    // The user reads the refusal and allows Tandrel in Skype meanwhile.
+    model.ui.whileModal = [this] { SendAttach(skype.Window(), 0); };
+    skype.Authorize(false);
+    EXPECT_EQ(skype.Window(), client->GetSkypeWindow());
+    EXPECT_TRUE(PingRunning());
+    const std::size_t before = Commands().size();
+    client->SendCommand("FOCUS");
+    EXPECT_EQ(before + 1, Commands().size());
+}
+
 TEST_F(Attachment, NotLoggedInWaitsUntilTheApiIsAvailableAgain) {
     skype.LogOut();
     Attach();

@@ -136,6 +136,22 @@ TEST_F(Calls, NotRunningOffersToLaunchSkypeWithTheTarget) {
     EXPECT_TRUE(skype.Calls()[0].fromCommandLine);
 }
 
+TEST_F(Calls, LaunchingSkypeAndAskingAboutAUserPassNoHostileTextOn) {
+    Ready();
+    client->GetUserProperty(L"FULLNAME", L"a b");
+    client->GetUserProperty(L"FULLNAME", L"c\"d");
+    client->GetUserProperty(L"FULLNAME", std::wstring(L"echo\0"
+                                                      L"123",
+                                                      8));
+    EXPECT_TRUE(Commands().empty());
+    client->StartSkype("x\" /evil");
+    client->StartSkype(
+        std::string("echo\0"
+                    "123",
+                    8));
+    EXPECT_TRUE(model.shell.executions.empty());
+}
+
 TEST_F(Calls, AnythingButOnlineIsNotLoggedIn) {
     Ready();
     for (const char* status : {"CONNECTING", "PAUSING", "OFFLINE"}) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -325,16 +326,39 @@ TEST_F(Dispatch, AnObserverEmptyingTheListWhileRecordsReadAReplyIsSafe) {
     EXPECT_EQ(0u, model.desktop.SwallowedExceptions());
 }
 
-TEST_F(Dispatch, AnObserverThatThrowsIsStoppedAndCountedAtTheWindowProcedure) {
+TEST_F(Dispatch, EachObserverCallIsAnEdgeAndTheObserversAfterAThrowingOneAreStillCalled) {
     Attach();
-    client->AdviseAPIResult([](const std::string&) { throw std::runtime_error("observer"); });
-    const std::size_t before = caught::Count();
-    // The client does not hide it: the window procedure stops it, answers 0.
-    EXPECT_EQ(0, model.desktop.SendCopyData(client->GetMessageWindow(), skype.Window(), 0,
-                                            "USER echo123 FULLNAME Echo", 27));
-    EXPECT_EQ(1u, model.desktop.SwallowedExceptions());
-    EXPECT_EQ(before + 1, caught::Count());
-    expectedCaughtExceptions = 1;
+    int calls = 0;
+    const auto fail = [&calls]() {
+        ++calls;
+        throw std::runtime_error("observer");
+    };
+    const struct {
+        const char* table;
+        std::function<std::string()> subscribe;
+        const char* reply;
+    } cases[] = {
+        {"connection status",
+         [&] { return client->AdviseConnectionStatus([&](ConnectionStatus) { fail(); }); },
+         "CONNSTATUS CONNECTING"},
+        {"API results",
+         [&] { return client->AdviseAPIResult([&](const std::string&) { fail(); }); },
+         "USER echo123 FULLNAME Echo"},
+        {"API errors",
+         [&] { return client->AdviseAPIError([&](int, const std::string&) { fail(); }); },
+         "ERROR 68 Access denied"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.table);
+        const Strings keys = {each.subscribe(), each.subscribe(), each.subscribe()};
+        calls = 0;
+        const std::size_t before = caught::Count();
+        Reply(each.reply);
+        EXPECT_EQ(3, calls);
+        EXPECT_EQ(before + 3, caught::Count());
+        for (const std::string& key : keys) client->Unadvise(key);
+    }
+    // None reached the window procedure (the fixture checks it caught nothing).
 }
 
 }  // namespace
