@@ -16,10 +16,16 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
     return platform::text().CompareLocale(a, b) == 0;
 }
 
+std::string LowerAnsi(const std::wstring& text) { return text::ToLowerAnsi(text::ToAnsi(text)); }
+
 }  // namespace
 
 CSkypeBuddy::CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFriend)
-    : owner_(owner->GetOwnerLink()), handle_(handle), statusText_(L"Unknown"), isFriend_(isFriend) {
+    : owner_(owner->GetOwnerLink()),
+      handle_(handle),
+      statusText_(L"Unknown"),
+      isFriend_(isFriend),
+      lowerHandle_(LowerAnsi(handle)) {
     TANDREL_TRACE("CSkypeBuddy::CSkypeBuddy");
     key_ = owner->AdviseAPIResult(
         boost::bind(&CSkypeBuddy::OnReturnAPIResult, this, boost::placeholders::_1));
@@ -69,6 +75,7 @@ void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
     const std::wstring value = text::FromAnsi(notification.value);
 
     if (property == "FULLNAME") {
+        lowerFullName_ = LowerAnsi(value);
         fullName_ = value;
     } else if (property == "PHONE_HOME") {
         homePhone_ = value;
@@ -77,7 +84,13 @@ void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
     } else if (property == "PHONE_MOBILE") {
         mobilePhone_ = value;
     } else if (property == "ONLINESTATUS") {
-        statusText_ = StatusTextFor(value);
+        std::wstring statusText = StatusTextFor(value);
+        if (statusText != statusText_) {
+            statusText_.swap(statusText);
+            if (owner_->skype != nullptr) {
+                owner_->skype->OnBuddyDisplayNameChanged();
+            }
+        }
     } else if (property == "BUDDYSTATUS") {
         isFriend_ = SameText(value, L"3");
     }
@@ -95,6 +108,10 @@ void CSkypeBuddy::Refresh() {
     if (link->skype != nullptr) {
         link->skype->GetUserProperty(L"ONLINESTATUS", handle);
     }
+}
+
+bool CSkypeBuddy::HasFullName(const std::wstring& fullName) const {
+    return !fullName_.empty() && SameText(fullName_, fullName);
 }
 
 std::wstring CSkypeBuddy::GetDisplayName() const {

@@ -38,6 +38,15 @@ class CSkypeBuddy {
     // The handle, then " (" status text ")" when there is a status text:
     // "echo123 (Online)".
     std::wstring GetDisplayName() const;
+    // Whether the record has a full name and it equals `fullName` (the
+    // locale's comparison, as handles are compared).
+    bool HasFullName(const std::wstring& fullName) const;
+    // The handle and the full name in lower case, through the ANSI code
+    // page, as a contact's surname is looked for in them. Made with the
+    // record and again when its full name changes: matching a contact
+    // compares every record, and must not convert each one every time.
+    const std::string& GetLowerHandle() const { return lowerHandle_; }
+    const std::string& GetLowerFullName() const { return lowerFullName_; }
 
     // The status text for one of Skype's "ONLINESTATUS" words.
     static std::wstring StatusTextFor(const std::wstring& onlineStatus);
@@ -52,4 +61,6 @@ class CSkypeBuddy {
     std::wstring mobilePhone_;
     std::string key_;
     bool isFriend_;
+    const std::string lowerHandle_;
+    std::string lowerFullName_;
 };
