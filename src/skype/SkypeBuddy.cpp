@@ -21,11 +21,7 @@ std::string LowerAnsi(const std::wstring& text) { return text::ToLowerAnsi(text:
 }  // namespace
 
 CSkypeBuddy::CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFriend)
-    : owner_(owner->GetOwnerLink()),
-      handle_(handle),
-      statusText_(L"Unknown"),
-      isFriend_(isFriend),
-      lowerHandle_(LowerAnsi(handle)) {
+    : owner_(owner->GetOwnerLink()), handle_(handle), statusText_(L"Unknown"), isFriend_(isFriend) {
     TANDREL_TRACE("CSkypeBuddy::CSkypeBuddy");
     key_ = owner->AdviseAPIResult(
         boost::bind(&CSkypeBuddy::OnReturnAPIResult, this, boost::placeholders::_1));
@@ -75,8 +71,8 @@ void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
     const std::wstring value = text::FromAnsi(notification.value);
 
     if (property == "FULLNAME") {
-        lowerFullName_ = LowerAnsi(value);
         fullName_ = value;
+        lowerFullNameMade_ = false;
     } else if (property == "PHONE_HOME") {
         homePhone_ = value;
     } else if (property == "PHONE_OFFICE") {
@@ -108,6 +104,22 @@ void CSkypeBuddy::Refresh() {
     if (link->skype != nullptr) {
         link->skype->GetUserProperty(L"ONLINESTATUS", handle);
     }
+}
+
+const std::string& CSkypeBuddy::GetLowerHandle() const {
+    if (!lowerHandleMade_) {
+        lowerHandle_ = LowerAnsi(handle_);
+        lowerHandleMade_ = true;
+    }
+    return lowerHandle_;
+}
+
+const std::string& CSkypeBuddy::GetLowerFullName() const {
+    if (!lowerFullNameMade_) {
+        lowerFullName_ = LowerAnsi(fullName_);
+        lowerFullNameMade_ = true;
+    }
+    return lowerFullName_;
 }
 
 bool CSkypeBuddy::HasFullName(const std::wstring& fullName) const {
