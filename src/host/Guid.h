@@ -25,8 +25,8 @@ struct Guid {
     }
     friend bool operator!=(const Guid& a, const Guid& b) { return !(a == b); }
     // The order of the text form (its fields are fixed-width hexadecimal,
-    // most significant digit first), without making the text: GUIDs key
-    // the tables every event and query looks up.
+    // most significant digit first), without making two texts for every
+    // comparison of a table lookup.
     friend bool operator<(const Guid& a, const Guid& b) {
         if (a.data1 != b.data1) return a.data1 < b.data1;
         if (a.data2 != b.data2) return a.data2 < b.data2;
