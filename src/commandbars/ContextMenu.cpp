@@ -153,10 +153,15 @@ void CContextMenu::OnUpdate() {
     menu.SetProtection(office::kBarNoProtection);
     try {
         const office::CommandBarControls controls = menu.Controls();
-        RemoveOwnItems(controls);
+        // A menu Office made anew holds none of our items: only the one
+        // they went into, announced again while open, is searched.
+        if (filledMenu_ && filledMenu_.object()->Identity() == menu.object()->Identity()) {
+            RemoveOwnItems(controls);
+        }
         const std::int32_t index = FirstGroup(controls);
         if (index > 0) {
             DropButtons();
+            filledMenu_ = menu;
             Insertion insertion(*this, controls, index);
             if (currentContact_) {
                 InsertContactItems(insertion, *currentContact_);
@@ -235,4 +240,5 @@ void CContextMenu::DropButtons() {
     // Each button's host control stays in the menu; its sink's link is cut
     // when the button goes, so that control's clicks reach nothing.
     std::vector<boost::shared_ptr<CSkypeTargetButton>>().swap(buttons_);
+    filledMenu_ = office::CommandBar();
 }

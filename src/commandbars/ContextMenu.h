@@ -74,7 +74,8 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
     void InsertMailItems(Insertion& insertion, const CMail& mail);
     // Every item enabled exactly while Skype is ONLINE.
     void OnChangeConnectionStatus(ConnectionStatus status);
-    // Takes the items of the current list off `controls` where they are.
+    // Takes the items of the current list off `controls` (of the menu they
+    // went into) where they are.
     void RemoveOwnItems(const office::CommandBarControls& controls);
     void DropButtons();
 
@@ -86,4 +87,7 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
     boost::shared_ptr<CSkype> skype_;
     std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons_;
     std::string statusKey_;
+    // The menu the items of buttons_ went into, held so that it stays the
+    // same object: only that menu, refreshed while open, can show them.
+    office::CommandBar filledMenu_;
 };

@@ -26,13 +26,17 @@ class CSkypeTargetButton : public CButton {
     // An entry the toolbar put into the combo box (its list or its text) and
     // the target it stands for.
     typedef std::pair<std::wstring, std::wstring> ComboEntry;
+    typedef std::vector<ComboEntry> ComboEntries;
     // A combo text that is exactly one of `entries` is that entry's target,
     // whatever the text holds (a contact named 'Flat 3 (Home)' would
     // otherwise lend its digits to the number); only other texts, typed by
-    // the user, are cut. The first entry of a text counts.
-    void SetComboEntries(std::vector<ComboEntry> entries) { entries_ = std::move(entries); }
-    // One more entry, ahead of the others.
-    void AddComboEntry(const ComboEntry& entry) { entries_.insert(entries_.begin(), entry); }
+    // the user, are cut. The first entry of a text counts. The entries of
+    // the combo's list are shared: the toolbar keeps them, with the list,
+    // from one item to the next.
+    void SetComboEntries(const boost::shared_ptr<const ComboEntries>& entries);
+    void SetComboEntries(ComboEntries entries);
+    // One more entry, ahead of the others (until the next SetComboEntries).
+    void AddComboEntry(const ComboEntry& entry) { textEntries_.push_back(entry); }
 
   protected:
     // `skype` is kept for the button's life. `numberTarget`: combo texts
@@ -48,7 +52,8 @@ class CSkypeTargetButton : public CButton {
   private:
     boost::shared_ptr<CSkype> skype_;
     office::CommandBarComboBox combo_;
-    std::vector<ComboEntry> entries_;
+    boost::shared_ptr<const ComboEntries> listEntries_;  // may be null
+    ComboEntries textEntries_;                           // the latest last
     bool numberTarget_;
 };
 

@@ -1,6 +1,9 @@
 #include "commandbars/Toolbar.h"
 
 #include <climits>
+#include <utility>
+
+#include <boost/make_shared.hpp>
 
 #include "office/CommandBarControls.h"
 #include "office/OfficeIds.h"
@@ -115,6 +118,7 @@ void CToolbar::Load(const office::CommandBars& commandBars, bool restorePosition
     bar_.SetVisible(false);
     bar_.SetEnabled(true);
     const office::CommandBarControls controls = bar_.Controls();
+    skypeEntries_.reset();  // a new combo, with nothing in it
     const bool pictures = CSupported::IsSupportedFeature(application_, CSupported::kButtonPictures);
 
     skypeCombo_ = AddCombo(controls);
@@ -179,6 +183,7 @@ void CToolbar::Unload(bool savePosition) {
     optionsItem_.Unload();
     aboutItem_.Unload();
     buyButton_.Unload();
+    skypeEntries_.reset();
     for (office::CommandBarComboBox* combo : {&skypeCombo_, &skypeOutCombo_}) {
         if (*combo) {
             combo->Delete();
@@ -222,19 +227,7 @@ void CToolbar::ItemChange() {
         return;
     }
     if (skypeCombo_) {
-        skypeCombo_.Clear();
-        skypeCombo_.SetText(text::LoadWideString(ids::kPromptSkypeName));
-        if (skype_->GetBuddyList().empty()) {
-            skype_->LoadBuddyList();
-        }
-        std::vector<CSkypeTargetButton::ComboEntry> entries;
-        for (const CSkypeBuddyPtr& buddy : skype_->GetBuddyList()) {
-            const std::wstring entry = buddy->GetDisplayName();
-            skypeCombo_.AddItem(entry);
-            entries.emplace_back(entry, buddy->GetHandle());
-        }
-        callButton_.SetComboEntries(entries);
-        chatButton_.SetComboEntries(entries);
+        ResetSkypeCombo();
     }
     callButton_.SetTag(std::wstring());
     chatButton_.SetTag(std::wstring());
@@ -242,8 +235,39 @@ void CToolbar::ItemChange() {
         skypeOutCombo_.Clear();
         skypeOutCombo_.SetText(text::LoadWideString(ids::kPromptPhoneNumber));
     }
-    skypeOutButton_.SetComboEntries({});
+    skypeOutButton_.SetComboEntries(CSkypeTargetButton::ComboEntries());
     skypeOutButton_.SetTag(std::wstring());
+}
+
+void CToolbar::ResetSkypeCombo() {
+    // No list yet: ask for one, unless one is on its way (the handshake's,
+    // while Skype's ONLINE has every window reset).
+    if (skype_->IsBuddyListEmpty() && !skype_->IsBuddyListLoading()) {
+        skype_->LoadBuddyList();  // the list may come inside
+    }
+    const std::wstring prompt = text::LoadWideString(ids::kPromptSkypeName);
+    const std::uint64_t changes = skype_->GetBuddyListChanges();
+    if (skypeEntries_ && changes == skypeEntriesChanges_) {
+        // The same entries in the same order: only the text goes back.
+        skypeCombo_.SetText(prompt);
+    } else {
+        skypeEntries_.reset();  // until the list is whole again
+        skypeCombo_.Clear();
+        skypeCombo_.SetText(prompt);
+        const boost::shared_ptr<CSkypeTargetButton::ComboEntries> entries =
+            boost::make_shared<CSkypeTargetButton::ComboEntries>();
+        const std::vector<CSkypeBuddyPtr> buddies = skype_->GetBuddyList();
+        entries->reserve(buddies.size());
+        for (const CSkypeBuddyPtr& buddy : buddies) {
+            std::wstring entry = buddy->GetDisplayName();
+            skypeCombo_.AddItem(entry);
+            entries->emplace_back(std::move(entry), buddy->GetHandle());
+        }
+        skypeEntries_ = entries;
+        skypeEntriesChanges_ = changes;
+    }
+    callButton_.SetComboEntries(skypeEntries_);
+    chatButton_.SetComboEntries(skypeEntries_);
 }
 
 void CToolbar::ItemChange(const CContactPtr& contact) {
@@ -257,14 +281,14 @@ void CToolbar::ItemChange(const CContactPtr& contact) {
     }
     const std::vector<CContact::Telephone>& telephones = contact->GetTelephones();
     if (skypeOutCombo_) {
-        std::vector<CSkypeTargetButton::ComboEntry> entries;
+        CSkypeTargetButton::ComboEntries entries;
         for (const CContact::Telephone& telephone : telephones) {
             const std::wstring entry =
                 telephone.first + telephone.second + L" (" + contact->GetName() + L")";
             skypeOutCombo_.AddItem(entry);
             entries.emplace_back(entry, telephone.second);
         }
-        skypeOutButton_.SetComboEntries(entries);
+        skypeOutButton_.SetComboEntries(std::move(entries));
         if (!telephones.empty()) {
             skypeOutCombo_.SetListIndex(1);
         }

@@ -11,6 +11,7 @@
 // for the refusal itself.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ class CToolbar {
     const office::CommandBar& GetBar() const { return bar_; }
 
   private:
+    // The Skype combo lists every buddy and shows its prompt. The list is
+    // refilled only when the buddy list has changed since it was last
+    // filled in this window: 10,000 buddies are as many calls into Office.
+    void ResetSkypeCombo();
     // The Skype combo shows `skypeName` (as `buddy`'s entry when there is
     // one) and the call and chat buttons are tagged with it.
     void ShowSkypeName(const std::wstring& skypeName, const boost::shared_ptr<CSkypeBuddy>& buddy);
@@ -86,4 +91,9 @@ class CToolbar {
     COptionsButton optionsItem_;
     CAboutButton aboutItem_;
     CBuySkypeOutButton buyButton_;
+    // The Skype combo's entries as last filled (null: not filled since its
+    // combo was made, or the fill failed), and the buddy list's change
+    // count then.
+    boost::shared_ptr<const CSkypeTargetButton::ComboEntries> skypeEntries_;
+    std::uint64_t skypeEntriesChanges_ = 0;
 };

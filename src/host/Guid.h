@@ -24,7 +24,15 @@ struct Guid {
         return a.data1 == b.data1 && a.data2 == b.data2 && a.data3 == b.data3 && a.data4 == b.data4;
     }
     friend bool operator!=(const Guid& a, const Guid& b) { return !(a == b); }
-    friend bool operator<(const Guid& a, const Guid& b) { return a.ToString() < b.ToString(); }
+    // The order of the text form (its fields are fixed-width hexadecimal,
+    // most significant digit first), without making two texts for every
+    // comparison of a table lookup.
+    friend bool operator<(const Guid& a, const Guid& b) {
+        if (a.data1 != b.data1) return a.data1 < b.data1;
+        if (a.data2 != b.data2) return a.data2 < b.data2;
+        if (a.data3 != b.data3) return a.data3 < b.data3;
+        return a.data4 < b.data4;
+    }
 };
 
 constexpr Guid MakeGuid(std::uint32_t d1, std::uint16_t d2, std::uint16_t d3, std::uint8_t b0,

@@ -60,8 +60,8 @@ class CSkype : public platform::WindowHandler {
     platform::WindowHandle GetSkypeWindow() const { return skypeWindow_; }
 
     // Sends one command to Skype, synchronously. Dropped without a word when
-    // not attached or when no Skype process runs.
-    void SendCommand(const std::string& command);
+    // not attached or when no Skype process runs; false then.
+    bool SendCommand(const std::string& command);
     bool IsSkypeConnected();
     bool IsSkypeRunning();
     bool IsSkypeInstalled();
@@ -94,7 +94,12 @@ class CSkype : public platform::WindowHandler {
     void OnChangeConnectionStatus(ConnectionStatus status);
 
     // --- Skype users ---
+    // Sends "SEARCH FRIENDS"; Skype answers with the "USERS" list.
     void LoadBuddyList();
+    // True from a "SEARCH FRIENDS" sent until its "USERS" list arrives (or
+    // the attachment it was asked of is over): asking again meanwhile would
+    // only have Skype send the same list twice.
+    bool IsBuddyListLoading() const { return friendSearchOutstanding_; }
     // Sends "GET USER <handle> <property>"; nothing for a handle that is
     // not safe (SafeTargets.h).
     void GetUserProperty(const std::wstring& property, const std::wstring& handle);
@@ -105,6 +110,14 @@ class CSkype : public platform::WindowHandler {
     CSkypeBuddyPtr FindBuddy(const CContact& contact);
     // A copy of the list, in its current order.
     std::vector<CSkypeBuddyPtr> GetBuddyList() const { return *buddies_; }
+    bool IsBuddyListEmpty() const { return buddies_->empty(); }
+    // Counts the changes to what a list of the buddies shows (their display
+    // names, in list order): a record added, the list sorted or emptied, a
+    // record's status text changed. A view filled at one count is still
+    // what a refill would give while the count is the same.
+    std::uint64_t GetBuddyListChanges() const { return buddyListChanges_; }
+    // Called by a record whose display name has changed.
+    void OnBuddyDisplayNameChanged() { ++buddyListChanges_; }
 
     // --- Calls and chats ---
     // True when a command may be sent now; false after telling the user why
@@ -140,6 +153,8 @@ class CSkype : public platform::WindowHandler {
     typedef std::map<std::string, APIErrorCallback> APIErrorTable;
 
     void HandleReply(const std::string& reply);
+    // "SEARCH FRIENDS", outstanding until the list comes.
+    void SearchFriends();
     void OnUsersReply(const std::string& list);
     void NotifyAPIResult(const std::string& reply);
     // The record in the list whose handle equals `handle`, found through
@@ -194,4 +209,9 @@ class CSkype : public platform::WindowHandler {
     std::uint64_t resultObserverChanges_ = 0;
 
     boost::shared_ptr<OwnerLink> ownerLink_;
+    std::uint64_t buddyListChanges_ = 0;
+    // "SEARCH FRIENDS" sent, its list not come yet; and how many were sent
+    // (the handshake asks only when nothing asked while it ran).
+    bool friendSearchOutstanding_ = false;
+    std::uint64_t friendSearches_ = 0;
 };

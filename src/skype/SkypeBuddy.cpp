@@ -16,6 +16,8 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
     return platform::text().CompareLocale(a, b) == 0;
 }
 
+std::string LowerAnsi(const std::wstring& text) { return text::ToLowerAnsi(text::ToAnsi(text)); }
+
 }  // namespace
 
 CSkypeBuddy::CSkypeBuddy(CSkype* owner, const std::wstring& handle, bool isFriend)
@@ -70,6 +72,7 @@ void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
 
     if (property == "FULLNAME") {
         fullName_ = value;
+        lowerFullNameMade_ = false;
     } else if (property == "PHONE_HOME") {
         homePhone_ = value;
     } else if (property == "PHONE_OFFICE") {
@@ -77,7 +80,13 @@ void CSkypeBuddy::OnReturnAPIResult(const std::string& reply) {
     } else if (property == "PHONE_MOBILE") {
         mobilePhone_ = value;
     } else if (property == "ONLINESTATUS") {
-        statusText_ = StatusTextFor(value);
+        std::wstring statusText = StatusTextFor(value);
+        if (statusText != statusText_) {
+            statusText_.swap(statusText);
+            if (owner_->skype != nullptr) {
+                owner_->skype->OnBuddyDisplayNameChanged();
+            }
+        }
     } else if (property == "BUDDYSTATUS") {
         isFriend_ = SameText(value, L"3");
     }
@@ -95,6 +104,26 @@ void CSkypeBuddy::Refresh() {
     if (link->skype != nullptr) {
         link->skype->GetUserProperty(L"ONLINESTATUS", handle);
     }
+}
+
+const std::string& CSkypeBuddy::GetLowerHandle() const {
+    if (!lowerHandleMade_) {
+        lowerHandle_ = LowerAnsi(handle_);
+        lowerHandleMade_ = true;
+    }
+    return lowerHandle_;
+}
+
+const std::string& CSkypeBuddy::GetLowerFullName() const {
+    if (!lowerFullNameMade_) {
+        lowerFullName_ = LowerAnsi(fullName_);
+        lowerFullNameMade_ = true;
+    }
+    return lowerFullName_;
+}
+
+bool CSkypeBuddy::HasFullName(const std::wstring& fullName) const {
+    return !fullName_.empty() && SameText(fullName_, fullName);
 }
 
 std::wstring CSkypeBuddy::GetDisplayName() const {

@@ -38,6 +38,16 @@ class CSkypeBuddy {
     // The handle, then " (" status text ")" when there is a status text:
     // "echo123 (Online)".
     std::wstring GetDisplayName() const;
+    // Whether the record has a full name and it equals `fullName` (the
+    // locale's comparison, as handles are compared).
+    bool HasFullName(const std::wstring& fullName) const;
+    // The handle and the full name in lower case, through the ANSI code
+    // page, as a contact's surname is looked for in them. Made when first
+    // asked for and again after the full name changes: matching a contact
+    // compares every record, and must not convert each one every time,
+    // while a list of thousands that is never matched need not pay at all.
+    const std::string& GetLowerHandle() const;
+    const std::string& GetLowerFullName() const;
 
     // The status text for one of Skype's "ONLINESTATUS" words.
     static std::wstring StatusTextFor(const std::wstring& onlineStatus);
@@ -52,4 +62,8 @@ class CSkypeBuddy {
     std::wstring mobilePhone_;
     std::string key_;
     bool isFriend_;
+    mutable std::string lowerHandle_;
+    mutable std::string lowerFullName_;
+    mutable bool lowerHandleMade_ = false;
+    mutable bool lowerFullNameMade_ = false;
 };

@@ -48,7 +48,16 @@ std::string SurnameKey(const CContact& contact) {
 
 void CSkype::LoadBuddyList() {
     TANDREL_TRACE("CSkype::LoadBuddyList");
-    SendCommand(skype_protocol::kSearchFriendsCommand);
+    SearchFriends();
+}
+
+void CSkype::SearchFriends() {
+    ++friendSearches_;
+    // Outstanding before the send: Skype may answer inside it.
+    friendSearchOutstanding_ = true;
+    if (!SendCommand(skype_protocol::kSearchFriendsCommand)) {
+        friendSearchOutstanding_ = false;
+    }
 }
 
 void CSkype::GetUserProperty(const std::wstring& property, const std::wstring& handle) {
@@ -104,6 +113,9 @@ CSkypeBuddyPtr CSkype::FindListed(const std::wstring& handle) const {
 }
 
 void CSkype::ForgetBuddies() {
+    // The window that would receive an outstanding list goes with the list.
+    friendSearchOutstanding_ = false;
+    ++buddyListChanges_;
     // Records unsubscribe as they go; the list and its index are emptied
     // before the last reference to any of them is let go.
     boost::shared_ptr<BuddyVector> doomed = boost::make_shared<BuddyVector>();
@@ -113,6 +125,8 @@ void CSkype::ForgetBuddies() {
 }
 
 CSkype::BuddyVector& CSkype::MutableBuddies() {
+    // Every change of the list comes through here.
+    ++buddyListChanges_;
     if (!buddies_.unique()) {
         buddies_ = boost::make_shared<BuddyVector>(*buddies_);
     }
@@ -123,16 +137,15 @@ CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {
     TANDREL_TRACE("CSkype::FindBuddy");
     const std::string key = SurnameKey(contact);
     const bool keyUsable = key.size() >= kMinimumSurnameKey;
-    // A snapshot: the walk converts text, which never sends, but the list
+    // A snapshot: the walk compares text, which never sends, but the list
     // must not change under it either way.
     const boost::shared_ptr<const BuddyVector> buddies = BuddySnapshot();
     for (const CSkypeBuddyPtr& buddy : *buddies) {
         const std::wstring& handle = buddy->GetHandle();
-        const std::wstring fullName = buddy->GetFullName();
         if (SameText(handle, contact.GetSkypeName())) {
             return buddy;
         }
-        if (!fullName.empty() && SameText(fullName, contact.GetFullName())) {
+        if (buddy->HasFullName(contact.GetFullName())) {
             return buddy;
         }
         // Without a usable surname key the later records are still compared
@@ -140,10 +153,12 @@ CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {
         if (!keyUsable) {
             continue;
         }
-        if (!handle.empty() && LowerAnsi(handle).find(key) != std::string::npos) {
+        // An empty handle or full name has an empty lower-case form, in
+        // which no usable key is found.
+        if (buddy->GetLowerHandle().find(key) != std::string::npos) {
             return buddy;
         }
-        if (!fullName.empty() && LowerAnsi(fullName).find(key) != std::string::npos) {
+        if (buddy->GetLowerFullName().find(key) != std::string::npos) {
             return buddy;
         }
     }
@@ -151,6 +166,7 @@ CSkypeBuddyPtr CSkype::FindBuddy(const CContact& contact) {
 }
 
 void CSkype::OnUsersReply(const std::string& list) {
+    friendSearchOutstanding_ = false;
     for (const std::string& handle : skype_reply::SplitUserList(list)) {
         AddBuddy(text::FromAnsi(handle), true);
     }

@@ -126,14 +126,22 @@ platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platfor
     // The status is compared whole: a value that only looks like 0 in its
     // low bits is an unknown status, not an attachment.
     switch (status) {
-        case skype_protocol::kAttachSuccess:
+        case skype_protocol::kAttachSuccess: {
             StopDiscovery();
             skypeWindow_ = static_cast<platform::WindowHandle>(skypeWindow);
+            // A list asked of an earlier attachment is not coming any more.
+            friendSearchOutstanding_ = false;
+            const std::uint64_t searches = friendSearches_;
             SendCommand(skype_protocol::kNameCommand);
             SendCommand(skype_protocol::kProtocolCommand);
             SendCommand(skype_protocol::kGetCurrentUserCommand);
             SendCommand(skype_protocol::kGetConnStatusCommand);
-            SendCommand(skype_protocol::kSearchFriendsCommand);
+            // When Skype answers inside the sends, the ONLINE status has
+            // had the toolbar ask for the list already (and the list may
+            // have come): one list per attachment.
+            if (friendSearches_ == searches) {
+                SearchFriends();
+            }
             pingsSent_ = 0;
             pongsReceived_ = 0;
             if (window_ != platform::kNoWindow) {
@@ -141,6 +149,7 @@ platform::LResult CSkype::OnSkypeAPIAttach(platform::WParam skypeWindow, platfor
                                                skype_protocol::kPingPeriodMs);
             }
             break;
+        }
         case skype_protocol::kAttachPendingAuthorization:
         case skype_protocol::kAttachNotAvailable:
             // Skype sends another attach message when the user decides or
@@ -205,19 +214,20 @@ void CSkype::StopDiscovery() {
     }
 }
 
-void CSkype::SendCommand(const std::string& command) {
+bool CSkype::SendCommand(const std::string& command) {
     TANDREL_TRACE("CSkype::SendCommand");
     if (skypeWindow_ == platform::kNoWindow) {
-        return;
+        return false;
     }
     if (!IsSkypeRunning()) {
-        return;
+        return false;
     }
     // The terminating NUL is counted and sent.
     std::vector<char> buffer(command.size() + 1, '\0');
     command.copy(buffer.data(), command.size());
     platform::windowing().SendCopyData(skypeWindow_, window_, 0, buffer.data(),
                                        static_cast<std::uint32_t>(buffer.size()));
+    return true;
 }
 
 bool CSkype::IsSkypeConnected() {

@@ -61,7 +61,8 @@ TEST_F(Faults, AWindowWhoseComboRefusesToClearKeepsNoOtherWindowShowingAContactW
     for (std::size_t refusing = 0; refusing < bars.size(); ++refusing) {
         SCOPED_TRACE(refusing);
         SkypeStatus("ONLINE");
-        Combo(bars[refusing], "skype")->FailNext("Clear", host::hr::kFail);
+        // The SkypeOut combo: the Skype combo keeps its list while the buddies stay.
+        Combo(bars[refusing], "skypeout")->FailNext("Clear", host::hr::kFail);
         const std::size_t before = caught::Count();
         SkypeStatus("OFFLINE");
         EXPECT_EQ(before + 1, caught::Count());  // recorded at the observer call

@@ -10,6 +10,7 @@
 #include "ScenarioFixture.h"
 #include "addin/GuardedExtensibility.h"
 #include "outlook/OutlookIds.h"
+#include "skype/SkypeProtocol.h"
 #include "support/TraceCapture.h"
 #include "util/Settings.h"
 
@@ -364,6 +365,53 @@ TEST_F(Scenario, SkypeGoingOfflineAndOnlineAgainEmptiesAndRefillsEveryToolbar) {
     skype.Notify("CONNSTATUS ONLINE");
     EXPECT_EQ(0u, Occurrences(trace.Text(), "ENTR CExplorer::OnSelectionChange"));
     EXPECT_EQ(0u, Occurrences(trace.Text(), "ENTR CContactInspector::OnItemChange"));
+}
+
+// Skype's ONLINE has the toolbar reset while the list is still empty: it
+// asks for the list only when the handshake's request is not on its way,
+// so that Skype sends one list and is asked about each friend once.
+TEST_F(Scenario, SkypeAttachingWithTheToolbarUpIsAskedForOneList) {
+    std::vector<std::string> expected = {"NAME Tandrel", "PROTOCOL 4", "GET CURRENTUSERHANDLE",
+                                         "GET CONNSTATUS", "SEARCH FRIENDS"};
+    for (const char* handle :
+         {"alice.wonder", "bob.builder", "carol.nguyen", "dave.li", "echo123", "john.smith1"}) {
+        expected.push_back(std::string("GET USER ") + handle + " FULLNAME");
+        expected.push_back(std::string("GET USER ") + handle + " ONLINESTATUS");
+    }
+    const struct {
+        const char* name;
+        model::ModelSkype::Delivery delivery;
+        bool listedAtOnce;  // the list came inside the toolbar's reset
+    } cases[] = {
+        {"replies inside the sends", model::ModelSkype::Delivery::Immediate, true},
+        {"replies posted", model::ModelSkype::Delivery::Posted, false},
+    };
+    SkipFirstRun();
+    const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
+    const model::ModelExplorerPtr window = outlook.AddExplorer(outlook.contacts());
+    outlook.SetActiveExplorer(window);
+    window->Select({jane});
+    const model::ModelCommandBarsPtr bars = window->commandBars();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        skype.SetDelivery(c.delivery);
+        skype.ClearReceived();
+        model.sleeper.sleeps.clear();
+        addin::GuardedExtensibility addIn(addin::CreateAddIn());
+        ASSERT_EQ(host::hr::kOk, addIn.OnConnection(outlook.applicationObject(),
+                                                    addin::connect_mode::kStartup, nullptr));
+        Advance(skype_protocol::kDiscoveryPeriodMs);
+        Advance(10);
+        EXPECT_EQ(expected, skype.CommandTexts());
+        EXPECT_EQ(std::vector<std::uint32_t>{50}, model.sleeper.sleeps);
+        if (c.listedAtOnce) {
+            EXPECT_EQ(6u, Combo(bars, "skype")->list().size());
+        }
+        window->Select({jane});
+        EXPECT_EQ(6u, Combo(bars, "skype")->list().size());
+        EXPECT_EQ(L"alice.wonder (Online)", SkypeText(bars));
+        addIn.OnDisconnection(addin::disconnect_mode::kHostShutdown);
+    }
 }
 
 TEST_F(Scenario, ClosedWindowsStayClosedWhenTheAddInDisconnects) {

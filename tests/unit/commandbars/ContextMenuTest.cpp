@@ -195,6 +195,42 @@ TEST_F(ContextMenu, ItemsDroppedOrUnloadedNeverActOnAClick) {
     EXPECT_EQ(Strings{}, Commands());
 }
 
+// Our items of the last menu are looked for (by every control's Tag) only
+// on that menu, refreshed while open: a menu Office made anew has none.
+TEST_F(ContextMenu, OnlyTheMenuLastFilledIsSearchedForItsItems) {
+    const Strings ours = {
+        "button \"Call Contact via Skype\" icon+caption face 610 group tag \"alice\"+id",
+        "button \"Send Message to Contact\" icon+caption face 162 tag \"alice\"+id",
+        "button \"Mobile: +44 555 123\" caption tag \"+44 555 123\"+id"};
+    const struct {
+        const char* name;
+        std::function<void()> event;
+        std::size_t tagsRead;
+    } events[] = {
+        {"the first right-click", [this] { Bars()->RightClick(); }, 0},
+        {"Office refreshes the open menu", [this] { Bars()->FireOnUpdate(); }, 9 + 3},
+        {"and again", [this] { Bars()->FireOnUpdate(); }, 9 + 3},
+        {"a right-click on another item while it is open", [this] { Bars()->RightClick(); }, 0},
+        {"the menu closed, a right-click later",
+         [this] {
+             Bars()->CloseContextMenu();
+             Bars()->RightClick();
+         },
+         0},
+    };
+    menu.SetContact(Contact(L"Alice Wonder", L"alice", {{L"Mobile: ", L"+44 555 123"}}));
+    for (const auto& event : events) {
+        outlook.log().Clear();
+        event.event();
+        std::size_t tagsRead = 0;
+        for (const model::CallRecord& record : outlook.log().Of("Tag")) {
+            tagsRead += record.kind == model::CallRecord::Kind::Get;
+        }
+        EXPECT_EQ(event.tagsRead, tagsRead) << event.name;
+        EXPECT_EQ(Menu(ours), MenuShown()) << event.name;
+    }
+}
+
 TEST_F(ContextMenu, AnItemLivesUntilItsClickReturnsThoughTheClickDropsIt) {
     // A call to oneself: the message box keeps Skype's messages flowing, and
     // the status change that arrives resets the menu, as the window does.

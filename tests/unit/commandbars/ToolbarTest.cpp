@@ -336,6 +336,104 @@ TEST_F(Toolbar, AClickDialsTheEntryItsComboShowsOrWhatTheUserTyped) {
     }
 }
 
+// The Skype combo keeps its list while the buddies would show the same:
+// whatever happened since, the toolbar then shows exactly what a toolbar
+// filled afresh in another window shows, and its buttons dial the same.
+TEST_F(Toolbar, AListKeptShowsAndDialsWhatAFreshFillWould) {
+    const std::vector<CContact::Telephone> twoNumbers = {{L"Mobile: ", L"+44 555 123"},
+                                                         {L"Business: ", L"020 7946 0018"}};
+    const auto alice = [&](CToolbar& t) {
+        t.ItemChange(Contact(L"Jane Doe", L"alice.wonder", twoNumbers));
+    };
+    const auto none = [] {};
+    const struct {
+        const char* name;
+        std::function<void()> meanwhile;  // Skype, the user or Office, before the offer
+        std::function<void(CToolbar&)> offer;
+        bool refilled;  // the Skype combo's list made again
+        int pick;       // the Skype combo's entry the user then picks (0: none)
+    } steps[] = {
+        {"the first offer", none, alice, true, 0},
+        {"the same contact again", none, alice, false, 2},
+        {"a contact matched by its full name", none,
+         [&](CToolbar& t) { t.ItemChange(Contact(L"Bob Builder", L"")); }, false, 0},
+        {"after the user typed a name", [&] { Combo(1)->TypeText(L"someone (else)"); },
+         [](CToolbar& t) { t.ItemChange(); }, false, 0},
+        {"after the user picked an entry", [&] { Combo(1)->Pick(4); }, alice, false, 0},
+        {"after a buddy's status changed",
+         [&] { skype.SetUserProperty("bob.builder", "ONLINESTATUS", "ONLINE"); }, alice, true, 2},
+        {"after the same status again",
+         [&] { skype.SetUserProperty("bob.builder", "ONLINESTATUS", "ONLINE"); }, alice, false, 0},
+        {"after a full name changed",
+         [&] { skype.SetUserProperty("carol.nguyen", "FULLNAME", "Carol Smith"); },
+         [&](CToolbar& t) { t.ItemChange(Contact(L"Zed Smith", L"")); }, false, 0},
+        {"a mail naming someone not listed yet", none,
+         [&](CToolbar& t) {
+             t.ItemChange(CMailPtr(new CMail(Contact(L"Zoe Quist", L""), {L"erin.visitor"})));
+         },
+         true, 7},
+        {"a mail naming listed buddies only", none,
+         [&](CToolbar& t) {
+             t.ItemChange(
+                 CMailPtr(new CMail(Contact(L"Carol Nguyen", L"carol.nguyen"), {L"echo123"})));
+         },
+         false, 0},
+        {"after Skype's list sorted the newcomer in", [&] { Reply("USERS echo123"); }, alice, true,
+         3},
+        {"after the list was emptied (loaded again at once)", [&] { client->OnDestoy(); },
+         [](CToolbar& t) { t.ItemChange(); }, true, 6},
+        {"unloaded and loaded again in its window",
+         [&] {
+             toolbar.Unload(false);
+             toolbar.Load(office::CommandBars(bars), false);
+         },
+         alice, true, 0},
+        {"after a fill that Office refused half way",
+         [&] {
+             skype.SetUserProperty("dave.li", "ONLINESTATUS", "AWAY");
+             Combo(1)->FailNext("AddItem", host::hr::kAccessDenied);
+             EXPECT_THROW(toolbar.ItemChange(), host::ComError);
+         },
+         alice, true, 4},
+    };
+    Loaded();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.meanwhile();
+        Forget();
+        step.offer(toolbar);
+        // Both combo boxes are cleared for a new list; the SkypeOut one always.
+        EXPECT_EQ(step.refilled ? 2u : 1u, log.Of("Clear").size());
+
+        model::CallLog freshLog;
+        const model::ModelCommandBarsPtr freshBars = model::ModelCommandBars::Create(&freshLog);
+        CToolbar fresh(outlook.application(), Shared());
+        fresh.Load(office::CommandBars(freshBars), false);
+        step.offer(fresh);
+        const model::ModelCommandBarPtr freshBar = freshBars->FindBar(CToolbar::kBarName);
+        ASSERT_TRUE(freshBar);
+        ASSERT_EQ(model::DescribeBar(*freshBar), Shown());
+
+        const auto freshCombo = [&freshBar](int position) {
+            return boost::dynamic_pointer_cast<model::ModelCommandBarComboBox>(
+                freshBar->controls()->controls().at(position - 1));
+        };
+        if (step.pick) {
+            ASSERT_TRUE(Combo(1)->Pick(step.pick));
+            ASSERT_TRUE(freshCombo(1)->Pick(step.pick));
+        }
+        for (int button : {2, 3, 5}) {
+            skype.ClearReceived();
+            ButtonAt(bars->FindBar(CToolbar::kBarName), button)->Click();
+            const Strings kept = Commands();
+            skype.ClearReceived();
+            ButtonAt(freshBar, button)->Click();
+            EXPECT_EQ(Commands(), kept) << "button " << button;
+        }
+        fresh.Unload(false);
+    }
+}
+
 TEST_F(Toolbar, RefusedDeleteClearAndAddItemRaiseTheirComErrors) {
     const struct {
         int combo;  // the combo box that refuses; 0: a left-over bar

@@ -66,4 +66,40 @@ TEST(Guid, OrderAndEqualityFollowEveryField) {
     EXPECT_EQ("{00020400-0000-0000-C000-000000000046}", host::kIID_IDispatch.ToString());
 }
 
+// The order is that of the text form, field by field from the left, though
+// no text is made: a later field decides only when every earlier one is
+// equal, and a digit counts below a letter as its value does.
+TEST(Guid, OrderIsTheOrderOfTheTextForm) {
+    using host::MakeGuid;
+    const struct {
+        const char* what;
+        host::Guid lower;
+        host::Guid higher;
+    } pairs[] = {
+        {"data1 high byte over low", MakeGuid(0x00FFFFFF, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9),
+         MakeGuid(0x01000000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)},
+        {"data1 digit below letter", MakeGuid(0x00000009, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+         MakeGuid(0x0000000A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)},
+        {"data1 before data2", MakeGuid(1, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+         MakeGuid(2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)},
+        {"data2 high byte", MakeGuid(1, 0x00FF, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0),
+         MakeGuid(1, 0x0100, 0, 0, 0, 0, 0, 0, 0, 0, 0)},
+        {"data3 before data4", MakeGuid(1, 2, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF),
+         MakeGuid(1, 2, 4, 0, 0, 0, 0, 0, 0, 0, 0)},
+        {"data4 first byte before the rest", MakeGuid(1, 2, 3, 0x0F, 0xFF, 0, 0, 0, 0, 0, 0),
+         MakeGuid(1, 2, 3, 0x10, 0x00, 0, 0, 0, 0, 0, 0)},
+        {"data4 last byte", MakeGuid(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0x7F),
+         MakeGuid(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0x80)},
+        {"IUnknown below IDispatch", host::kIID_IUnknown, host::kIID_IDispatch},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.what);
+        ASSERT_LT(pair.lower.ToString(), pair.higher.ToString());
+        EXPECT_TRUE(pair.lower < pair.higher);
+        EXPECT_FALSE(pair.higher < pair.lower);
+        EXPECT_FALSE(pair.lower < pair.lower);
+        EXPECT_FALSE(pair.higher < pair.higher);
+    }
+}
+
 }  // namespace

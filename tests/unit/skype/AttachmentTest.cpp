@@ -3,6 +3,7 @@
 // in front of every command.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,64 @@ TEST_F(Attachment, StatusZeroAgainResetsTheCountersAndRepeatsTheHandshake) {
     SendAttach(skype.Window(), 0);
     EXPECT_EQ(2, Count("NAME Tandrel"));
     EXPECT_EQ(2, Count("SEARCH FRIENDS"));
+}
+
+// A list asked for is on its way from the "SEARCH FRIENDS" sent until its
+// "USERS" list comes, or until nothing can bring it any more.
+TEST_F(Attachment, AListAskedForIsLoadingUntilItComes) {
+    const struct {
+        const char* step;
+        std::function<void()> run;
+        bool loading;
+    } steps[] = {
+        {"before any attachment", [] {}, false},
+        {"asked while not attached: dropped", [this] { client->LoadBuddyList(); }, false},
+        {"attached, the handshake's list taken in", [this] { Advance(500); }, false},
+        {"asked, the list posted", [this] { client->LoadBuddyList(); }, true},
+        {"the list taken in", [this] { Advance(10); }, false},
+        {"asked, then the list emptied with the window",
+         [this] {
+             client->LoadBuddyList();
+             client->OnDestoy();
+         },
+         false},
+        {"asked, then Skype offline (the list may still come)",
+         [this] {
+             client->LoadBuddyList();
+             Reply("CONNSTATUS OFFLINE");
+         },
+         true},
+        {"attached anew, Skype answering inside the sends",
+         [this] {
+             skype.SetDelivery(model::ModelSkype::Delivery::Immediate);
+             SendAttach(skype.Window(), 0);
+         },
+         false},
+        {"asked, Skype answering inside the send", [this] { client->LoadBuddyList(); }, false},
+        {"asked with no Skype process",
+         [this] {
+             model.processes.Stop(model::kSkypeImageName);
+             client->LoadBuddyList();
+         },
+         false},
+    };
+    skype.Start();
+    skype.SetDelivery(model::ModelSkype::Delivery::Posted);
+    CreateClient();
+    // What an observer of the status finds when ONLINE comes: at the first
+    // attachment the handshake's list is on its way; at the second, the
+    // list asked of the first attachment is not.
+    std::vector<bool> loadingAtOnline;
+    client->AdviseConnectionStatus([&](ConnectionStatus status) {
+        if (status == kConnectionOnline) loadingAtOnline.push_back(client->IsBuddyListLoading());
+    });
+    for (const auto& step : steps) {
+        step.run();
+        EXPECT_EQ(step.loading, client->IsBuddyListLoading()) << step.step;
+    }
+    EXPECT_EQ((std::vector<bool>{true, false}), loadingAtOnline);
+    EXPECT_EQ(2, Count("NAME Tandrel"));
+    EXPECT_EQ(6, Count("SEARCH FRIENDS"));  // the two handshakes' and four asked
 }
 
 TEST_F(Attachment, PendingAuthorisationWaitsThenAttaches) {
@@ -270,17 +329,17 @@ TEST_F(Attachment, SkypeExitingIsNoticedWithinTwoPingPeriodsAndFoundWhenItReturn
 TEST_F(Attachment, CommandsAreDroppedWhenNotAttachedOrWhenNoSkypeProcessRuns) {
     skype.Start();
     CreateClient();
-    client->SendCommand("FOCUS");
+    EXPECT_FALSE(client->SendCommand("FOCUS"));
     EXPECT_TRUE(Commands().empty());
 
     Advance(500);
     skype.ClearReceived();
     model.processes.Stop(model::kSkypeImageName);  // its window lingers
-    client->SendCommand("FOCUS");
+    EXPECT_FALSE(client->SendCommand("FOCUS"));
     EXPECT_TRUE(Commands().empty());
 
     model.processes.Start(model::kSkypeImageName);
-    client->SendCommand("FOCUS");
+    EXPECT_TRUE(client->SendCommand("FOCUS"));
     EXPECT_EQ(Strings{"FOCUS"}, Commands());
     // The command goes with its NUL counted.
     EXPECT_EQ(skype.Received().back().from, client->GetMessageWindow());

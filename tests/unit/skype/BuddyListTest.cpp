@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -253,6 +254,58 @@ TEST_F(BuddyList, ContactsMatchByHandleThenFullNameThenSurnameInListOrder) {
     EXPECT_EQ("qt", Found(Contact(L"", L"Q.", L"TARANTINO")));
     EXPECT_EQ("(none)", Found(Contact(L"", L"", L"")));
     EXPECT_EQ("(none)", Found(Contact(L"nobody", L"No Body", L"Nobody")));
+}
+
+TEST_F(BuddyList, AChangedFullNameIsMatchedByItsNewSurnameOnly) {
+    Attach();
+    client->AddBuddy(L"qt", true);
+    Reply("USER qt FULLNAME Quentin Tarantino");
+    EXPECT_EQ("qt", Found(Contact(L"", L"Q.", L"Tarantino")));
+    Reply("USER qt FULLNAME Quentin Blake");
+    EXPECT_EQ("(none)", Found(Contact(L"", L"Q.", L"Tarantino")));
+    EXPECT_EQ("qt", Found(Contact(L"", L"Q.", L"Blake")));
+    Reply("USER qt FULLNAME ");  // an empty full name matches no surname
+    EXPECT_EQ("(none)", Found(Contact(L"", L"Q.", L"Blake")));
+}
+
+// What a list of the buddies shows is each display name in list order: the
+// change count moves exactly when that may differ.
+TEST_F(BuddyList, TheChangeCountMovesWhenWhatTheListShowsChanges) {
+    const struct {
+        const char* what;
+        std::function<void()> event;
+        bool changes;
+    } events[] = {
+        {"every status asked again at ONLINE, none changed",
+         [this] {
+             skype.SetConnectionStatus("CONNECTING");
+             skype.ClearReceived();
+             skype.SetConnectionStatus("ONLINE");
+             ASSERT_EQ(6u, Commands().size());
+         },
+         false},
+        {"a record added", [this] { client->AddBuddy(L"newcomer", false); }, true},
+        {"a handle already listed", [this] { client->AddBuddy(L"echo123", false); }, false},
+        {"an empty handle", [this] { client->AddBuddy(L"", false); }, false},
+        {"another status", [this] { Reply("USER echo123 ONLINESTATUS AWAY"); }, true},
+        {"another word for the same status text",
+         [this] { Reply("USER echo123 ONLINESTATUS SKYPEME"); }, true},
+        {"the same status text again", [this] { Reply("USER echo123 ONLINESTATUS INVISIBLE"); },
+         false},
+        {"a full name", [this] { Reply("USER echo123 FULLNAME Echo Echo"); }, false},
+        {"a telephone number", [this] { Reply("USER echo123 PHONE_HOME +441632960001"); }, false},
+        {"the friend flag", [this] { Reply("USER echo123 BUDDYSTATUS 1"); }, false},
+        {"a status for nobody listed", [this] { Reply("USER stranger ONLINESTATUS AWAY"); }, false},
+        {"a list that sorts the newcomer in", [this] { Reply("USERS echo123"); }, true},
+        {"the list emptied", [this] { client->OnDestoy(); }, true},
+        {"the list emptied again", [this] { client->OnDestoy(); }, true},
+    };
+    Attach();
+    for (const auto& event : events) {
+        const std::uint64_t before = client->GetBuddyListChanges();
+        event.event();
+        EXPECT_EQ(event.changes, client->GetBuddyListChanges() != before) << event.what;
+    }
 }
 
 TEST_F(BuddyList, AContactWithoutAUsableSurnameIsStillMatchedByLaterRecords) {

@@ -1,0 +1,169 @@
+// Outlook's events as the add-in handles them, with n friends in Skype and
+// n contacts: a selection change (a contact, a mail), a contact Inspector
+// opening, the first attach with the toolbar up, a right-click and a click
+// on the toolbar's call button. Beside the time each reports, per event,
+// the calls the add-in made on Outlook and Office objects ("host_calls",
+// each a COM call on real Office; "add_item" of them fill the Skype combo)
+// and the commands Skype received ("skype_commands").
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "AddinWorld.h"
+#include "commandbars/Toolbar.h"
+#include "model/office/ModelCommandBarControl.h"
+
+namespace {
+
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMicrosecond);
+}
+
+// Sums what each event cost, outside the timing, and reports the averages.
+class EventCounts {
+  public:
+    EventCounts(benchmark::State& state, bench::AddinWorld& world) : state_(state), world_(world) {}
+    ~EventCounts() {
+        Report("host_calls", hostCalls_);
+        Report("add_item", addItems_);
+        Report("skype_commands", commands_);
+    }
+    // Call with the timing paused, after each event.
+    void Take() {
+        hostCalls_ += static_cast<double>(world_.HostCalls());
+        addItems_ += static_cast<double>(world_.HostCallsOf("AddItem"));
+        commands_ += static_cast<double>(world_.skype.Received().size());
+        world_.ClearCounts();
+    }
+
+  private:
+    void Report(const char* name, double total) {
+        state_.counters[name] = benchmark::Counter(total, benchmark::Counter::kAvgIterations);
+    }
+    benchmark::State& state_;
+    bench::AddinWorld& world_;
+    double hostCalls_ = 0;
+    double addItems_ = 0;
+    double commands_ = 0;
+};
+
+std::size_t Size(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)); }
+
+// The user selects one contact, then another: one with a Skype name among
+// the friends, one matching no friend (every record is compared).
+void BM_SelectContact(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.Start();
+    EventCounts counts(state, world);
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        world.window->Select({++turn % 2 ? world.withoutSkypeName : world.withSkypeName});
+        state.PauseTiming();
+        counts.Take();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectContact)->Apply(Sizes);
+
+// In the Inbox, the user selects one mail, then another: each 20 KiB with
+// three "callto://" links, from a sender among the contacts.
+void BM_SelectMail(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.Start();
+    world.window->SwitchFolder(world.outlook.inbox());
+    world.window->Select({world.mails[1]});
+    world.ClearCounts();
+    EventCounts counts(state, world);
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        world.window->Select({world.mails[++turn % 2]});
+        state.PauseTiming();
+        counts.Take();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectMail)->Apply(Sizes);
+
+// The user opens the contact with a Skype name: its window, its toolbar,
+// the toolbar filled. The window closes between openings (not timed).
+void BM_OpenContactInspector(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.Start();
+    EventCounts counts(state, world);
+    for (auto _ : state) {
+        const model::ModelInspectorPtr inspector = world.outlook.OpenInspector(world.withSkypeName);
+        state.PauseTiming();
+        counts.Take();
+        inspector->Close();
+        world.ClearCounts();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenContactInspector)->Apply(Sizes);
+
+// Outlook has just loaded the add-in (its toolbar is up, a contact
+// selected) and Skype attaches: the handshake, "USERS" of n friends, each
+// asked for its full name and status, and the toolbar filled. Besides the
+// counts: the list passes ("SEARCH FRIENDS" sent) and the milliseconds the
+// pauses after a list held Outlook's thread (the model only moves its
+// clock: they are not in the time).
+void BM_FirstAttach(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.window->Select({world.withSkypeName});
+    double passes = 0;
+    double pausedMs = 0;
+    {
+        EventCounts counts(state, world);
+        for (auto _ : state) {
+            state.PauseTiming();
+            world.Connect();
+            world.ClearCounts();
+            state.ResumeTiming();
+            world.Attach();
+            state.PauseTiming();
+            for (const model::ModelSkype::Command& command : world.skype.Received()) {
+                passes += command.text == "SEARCH FRIENDS";
+            }
+            pausedMs += static_cast<double>(world.model.sleeper.totalSlept);
+            counts.Take();
+            state.ResumeTiming();
+        }
+    }
+    state.counters["list_passes"] = benchmark::Counter(passes, benchmark::Counter::kAvgIterations);
+    state.counters["paused_ms"] = benchmark::Counter(pausedMs, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FirstAttach)->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMillisecond);
+
+// The user right-clicks the selected contact (a Skype name and a number):
+// Office builds its context menu and the add-in puts its items in.
+void BM_RightClick(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.Start();
+    EventCounts counts(state, world);
+    for (auto _ : state) {
+        world.window->RightClick();
+        state.PauseTiming();
+        counts.Take();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RightClick)->Apply(Sizes);
+
+// The user clicks the toolbar's call button for the selected contact.
+void BM_ClickCall(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.Start();
+    const model::ModelCommandBarPtr bar = world.window->commandBars()->FindBar(CToolbar::kBarName);
+    const auto callButton = boost::dynamic_pointer_cast<model::ModelCommandBarButton>(
+        bar->controls()->controls().at(1));
+    EventCounts counts(state, world);
+    for (auto _ : state) {
+        callButton->Click();
+        state.PauseTiming();
+        counts.Take();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClickCall)->Apply(Sizes);
+
+}  // namespace
