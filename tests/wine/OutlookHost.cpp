@@ -129,20 +129,19 @@ struct ServingModule {
 };
 
 bool WindowOfClassOnThread(const char* className) {
+    // Windows calls back with __stdcall, which a lambda does not have on i686.
     struct Search {
         const char* className;
         bool found;
-    } search = {className, false};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
+        static BOOL CALLBACK Visit(HWND window, LPARAM context) {
             Search* search = reinterpret_cast<Search*>(context);
             char name[256] = {};
             GetClassNameA(window, name, sizeof name);
             search->found = search->found || lstrcmpiA(name, search->className) == 0;
             return !search->found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+        }
+    } search = {className, false};
+    EnumThreadWindows(GetCurrentThreadId(), &Search::Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -277,16 +276,15 @@ class SkypeProcess {
         struct Search {
             DWORD processId;
             bool found;
-        } search = {process_.dwProcessId, false};
-        EnumWindows(
-            [](HWND window, LPARAM context) -> BOOL {
+            static BOOL CALLBACK Visit(HWND window, LPARAM context) {
                 Search* search = reinterpret_cast<Search*>(context);
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
                 search->found = owner == search->processId;
                 return !search->found;
-            },
-            reinterpret_cast<LPARAM>(&search));
+            }
+        } search = {process_.dwProcessId, false};
+        EnumWindows(&Search::Visit, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 
