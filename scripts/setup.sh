@@ -15,9 +15,22 @@ else
         googletest libgtest-dev libgmock-dev libbenchmark-dev
         libboost-dev
         g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
-        wine64
+        wine64 wine32:i386
         msitools wixl fp-utils-3.2.2
     )
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+
+# The 32-bit Wine loader (the i686 tests) is a package of the i386 architecture.
+update_needed=""
+if [ "${1:-}" != "--sim" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture (for wine32:i386)"
+    $sudo dpkg --add-architecture i386
+    update_needed=yes
 fi
 
 missing=()
@@ -27,14 +40,13 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+if [ ${#missing[@]} -eq 0 ] && [ -z "$update_needed" ]; then
     exit 0
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
+$sudo apt-get update
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
 fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,6 +1,6 @@
 #include "addin/ApiErrorMessages.h"
 
-#include <sstream>
+#include <string>
 
 #include "platform/Platform.h"
 #include "resources/StringIds.h"
@@ -26,12 +26,9 @@ std::string ApiErrorText(int code, const std::string& description) {
             return text::LoadAnsiString(ids::kApiErrorInvalidNumber);
         case kCallToSelf:
             return text::LoadAnsiString(ids::kApiErrorCallSelf);
-        default: {
-            std::ostringstream message;
-            message << text::LoadAnsiString(ids::kApiErrorOther) << " [" << code
-                    << "]: " << description;
-            return message.str();
-        }
+        default:
+            return text::LoadAnsiString(ids::kApiErrorOther) + " [" + std::to_string(code) +
+                   "]: " + description;
     }
 }
 

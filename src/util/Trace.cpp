@@ -1,6 +1,6 @@
 #include "util/Trace.h"
 
-#include <fstream>
+#include <cstdio>
 
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
@@ -33,21 +33,35 @@ std::string Record(const char* kind, const std::string& name, int depth) {
     return line + kind + name;
 }
 
+// Writes the record (after `marker`, unless null) to the trace file opened
+// with `mode`; false when the file cannot be opened. C stdio rather than a
+// file stream: streams would bring a quarter of a megabyte of the C++
+// library into the DLL for these few lines.
+bool WriteRecord(const std::string& path, const char* mode, const char* marker,
+                 const std::string& record) {
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (!file) {
+        return false;
+    }
+    if (marker) {
+        std::fputs(marker, file);
+        std::fputc('\n', file);
+    }
+    std::fwrite(record.data(), 1, record.size(), file);
+    std::fputc('\n', file);
+    std::fclose(file);
+    return true;
+}
+
 void WriteEntry(const std::string& name, int depth) {
     const std::string path = LogFilePath();
     if (path.empty()) {
         return;
     }
-    std::ofstream file(path.c_str(), std::ios::out | std::ios::app);
-    if (!file) {
-        return;
+    const char* marker = g_firstRecord ? CTrace::kStartMarker : nullptr;
+    if (WriteRecord(path, "a", marker, Record("ENTR ", name, depth))) {
+        g_firstRecord = false;
     }
-    if (g_firstRecord) {
-        file << CTrace::kStartMarker << '\n';
-    }
-    g_firstRecord = false;
-    file << Record("ENTR ", name, depth) << '\n';
-    file.flush();
 }
 
 void WriteExit(const std::string& name, int depth) {
@@ -56,14 +70,9 @@ void WriteExit(const std::string& name, int depth) {
         return;
     }
     // The first record of the process starts the file afresh.
-    std::ofstream file(path.c_str(), g_firstRecord ? std::ios::out | std::ios::trunc
-                                                   : std::ios::out | std::ios::app);
-    if (!file) {
-        return;
+    if (WriteRecord(path, g_firstRecord ? "w" : "a", nullptr, Record("EXIT ", name, depth))) {
+        g_firstRecord = false;
     }
-    g_firstRecord = false;
-    file << Record("EXIT ", name, depth) << '\n';
-    file.flush();
 }
 
 }  // namespace
