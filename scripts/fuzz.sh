@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (preset linux-fuzz: clang, libFuzzer, ASan and
-# UBSan) and runs each over its seed corpus, tests/fuzz/corpus/<target>/.
-# What a run finds new goes to build/linux-fuzz/corpus/<target>/; a crash,
-# with the input that caused it, to build/linux-fuzz/artifacts/.
+# Builds the fuzz targets (in the tree of the preset linux-asan: clang,
+# libFuzzer, ASan and UBSan, beside the tests) and runs each over its seed
+# corpus, tests/fuzz/corpus/<target>/. What a run finds new goes to
+# build/linux-asan/corpus/<target>/; a crash, with the input that caused
+# it, to build/linux-asan/artifacts/.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]  every target (or those named) for
 #                                          SECONDS each (default 600), one at a time
 #   scripts/fuzz.sh --smoke                what the test command runs: 15 s
 #                                          each, two at a time
 #
-# Replay a crash: build/linux-fuzz/tests/fuzz/<target> <artifact file>
+# Replay a crash: build/linux-asan/tests/fuzz/<target> <artifact file>
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,13 +26,13 @@ elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
 fi
 targets=("$@")
 
-build=build/linux-fuzz
-cmake --preset linux-fuzz >/dev/null
+build=build/linux-asan
+cmake --preset linux-asan >/dev/null
 # Every target tests/fuzz/CMakeLists.txt makes, unless some were named.
 if [ ${#targets[@]} -eq 0 ]; then
     mapfile -t targets <"$build/fuzz-targets.txt"
 fi
-cmake --build --preset linux-fuzz
+cmake --build --preset linux-asan --target "${targets[@]}"
 mkdir -p "$build/artifacts" "$build/logs"
 
 run() {

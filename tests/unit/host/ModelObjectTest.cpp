@@ -23,7 +23,7 @@ class Folder : public model::ModelObject {
             *result = Variant::I4(2);
             return hr::kOk;
         });
-        DefineIndexedProperty("Item", {1, 0}, [this](const std::vector<Variant>& args, Variant* r) {
+        DefineIndexedProperty("Item", {1, 0}, [](const std::vector<Variant>& args, Variant* r) {
             if (args[0].type() != host::VarType::I4) return hr::kTypeMismatch;
             *r = Variant::Bstr(L"item " + std::to_wstring(args[0].i4()));
             return hr::kOk;
