@@ -83,9 +83,9 @@ bool OutlookUser::Start(const ModelFolderPtr& folder) {
         explorer_.reset();
         return false;
     }
-    if (ShowsRibbon()) StartRibbon();
+    const bool ribbonSound = !ShowsRibbon() || StartRibbon();
     Draw();
-    return true;
+    return ribbonSound;
 }
 
 bool OutlookUser::Quit() {
@@ -166,10 +166,10 @@ bool OutlookUser::Open(const std::string& name, int editorType) {
         (editorType == outlook::editor_type::kWord && !wordAlways ? " (Word is the editor)" : ""));
     inspector_ =
         outlook_.OpenInspector(item, wordAlways ? outlook::editor_type::kWord : editorType);
-    if (ribbon_) OpenItemRibbon(item);
+    const bool ribbonSound = !ribbon_ || OpenItemRibbon(item);
     host_.ShowScreen();
     Draw();
-    return true;
+    return ribbonSound;
 }
 
 bool OutlookUser::CloseItem() {

@@ -97,6 +97,8 @@ class OutlookUser {
     // tab of the window in front (its idMso empty when it has none of ours).
     ModelRibbon* ribbon() const { return ribbon_.get(); }
     ModelRibbon::View FrontTab() const;
+    // The ribbon's item context menu while it is open (idMso empty: none).
+    const ModelRibbon::View& RibbonMenu() const { return ribbonMenu_; }
 
     // How the user names an item: a contact's or a list's name, a mail's
     // or an appointment's subject.
@@ -108,15 +110,17 @@ class OutlookUser {
     // The toolbar in front, each line after `indent`.
     void DrawToolbar(const std::string& indent, bool sayWhenNone);
     // The ribbon's part of the actions (OutlookUserRibbon.cpp).
-    void StartRibbon();
-    void OpenItemRibbon(const ModelItemPtr& item);
+    // False after printing what Office found wrong with the add-in's ribbon.
+    bool StartRibbon();
+    bool OpenItemRibbon(const ModelItemPtr& item);
     void RightClickRibbon();
     void DrawRibbon();
     bool ClickRibbon(const std::wstring& name, bool* clicked);
     bool TypeRibbon(const std::string& combo, const std::string& text);
     bool ExpectRibbonCombo(const std::string& combo, const std::string& text, bool* found);
-    // Prints what Office found wrong with the add-in's ribbon since last.
-    void ReportRibbonProblems();
+    // Prints what Office found wrong with the add-in's ribbon since last;
+    // false when it found anything.
+    bool ReportRibbonProblems();
 
     ModelOutlook& outlook_;
     UserHost& host_;

@@ -84,28 +84,30 @@ bool OutlookUser::ShowsRibbon() const {
     return CSupported::ParseVersion(Utf8FromWide(outlook_.version())).major >= 14;
 }
 
-void OutlookUser::ReportRibbonProblems() {
-    if (!ribbon_) return;
+bool OutlookUser::ReportRibbonProblems() {
+    if (!ribbon_) return true;
     const std::vector<std::string>& problems = ribbon_->problems();
+    const bool none = ribbonProblemsShown_ == problems.size();
     for (; ribbonProblemsShown_ < problems.size(); ++ribbonProblemsShown_) {
         out_.Error("ribbon: " + problems[ribbonProblemsShown_]);
     }
+    return none;
 }
 
-void OutlookUser::StartRibbon() {
+bool OutlookUser::StartRibbon() {
     ribbon::RibbonExtensibility* addIn = host_.Ribbon();
-    if (!addIn) return;  // no add-in with a ribbon: nothing of ours to show
+    if (!addIn) return true;  // no add-in with a ribbon: nothing of ours to show
     ribbon_.reset(new ModelRibbon(*addIn, &outlook_.log()));
     ribbonProblemsShown_ = 0;
     ribbon_->Load(ribbon::kExplorerRibbon);
-    ReportRibbonProblems();
+    return ReportRibbonProblems();
 }
 
-void OutlookUser::OpenItemRibbon(const ModelItemPtr& item) {
+bool OutlookUser::OpenItemRibbon(const ModelItemPtr& item) {
     const std::wstring ribbonId = ItemRibbon(item);
-    if (ribbonId.empty()) return;
+    if (ribbonId.empty()) return true;
     ribbon_->Load(ribbonId);  // the first window of its kind
-    ReportRibbonProblems();
+    return ReportRibbonProblems();
 }
 
 ModelRibbon::View OutlookUser::FrontTab() const {
@@ -193,8 +195,7 @@ bool OutlookUser::TypeRibbon(const std::string& combo, const std::string& text) 
     if (!box) return false;
     out_.Event("The user types \"" + text + "\" into the " + combo + " box on the ribbon");
     ribbon_->Type(tab, *box, WideFromUtf8(text));
-    ReportRibbonProblems();
-    return true;
+    return ReportRibbonProblems();
 }
 
 bool OutlookUser::ExpectRibbonCombo(const std::string& combo, const std::string& text,
