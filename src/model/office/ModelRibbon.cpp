@@ -35,6 +35,10 @@ std::string HexCode(host::HResult code) {
 ModelRibbon::ModelRibbon(ribbon::RibbonExtensibility& addIn, CallLog* log)
     : addIn_(addIn), log_(log) {}
 
+ModelRibbon::~ModelRibbon() {
+    for (const auto& ui : uis_) ui.second->Detach();
+}
+
 bool ModelRibbon::Load(const std::wstring& ribbonId) {
     const auto loaded = documents_.find(ribbonId);
     if (loaded != documents_.end()) return !loaded->second.root.element.empty();
@@ -138,12 +142,14 @@ host::Variant ModelRibbon::Value(const View& view, const RibbonNode& control,
     const std::string getter = Getter(name);
     if (!control.Has(getter)) return fallback;
     if (IsContextMenu(view)) return Call(view, control, control.Attribute(getter), {});
-    Asked& asked = asked_[view.ribbonId][control.Attribute("id")][view.context->Identity()];
-    asked.context = view.context;
-    const auto kept = asked.values.find(name);
-    if (kept != asked.values.end()) return kept->second;
+    {
+        const Asked& asked = Remembered(view, control);
+        const auto kept = asked.values.find(name);
+        if (kept != asked.values.end()) return kept->second;
+    }
     const host::Variant value = Call(view, control, control.Attribute(getter), {});
-    asked.values[name] = value;
+    // Looked up again: a callback may have invalidated the control meanwhile.
+    Remembered(view, control).values[name] = value;
     return value;
 }
 
@@ -157,6 +163,32 @@ bool ModelRibbon::Shown(const View& view, const RibbonNode& control) {
 
 bool ModelRibbon::Enabled(const View& view, const RibbonNode& control) {
     return Value(view, control, "enabled", host::Variant::Bool(true)).boolValue();
+}
+
+std::vector<std::wstring> ModelRibbon::Items(const View& view, const RibbonNode& control) {
+    {
+        const Asked& asked = Remembered(view, control);
+        if (asked.itemsAsked) return asked.items;
+    }
+    std::int32_t count = 0;
+    Value(view, control, "itemCount", host::Variant::I4(0)).ToInt32(&count);
+    std::vector<std::wstring> items;
+    for (std::int32_t index = 0; index < count && control.Has("getItemLabel"); ++index) {
+        items.push_back(
+            Call(view, control, control.Attribute("getItemLabel"), {host::Variant::I4(index)})
+                .ToText());
+    }
+    // Looked up again: a callback may have invalidated the control meanwhile.
+    Asked& asked = Remembered(view, control);
+    asked.items = items;
+    asked.itemsAsked = true;
+    return items;
+}
+
+ModelRibbon::Asked& ModelRibbon::Remembered(const View& view, const RibbonNode& control) {
+    Asked& asked = asked_[view.ribbonId][control.Attribute("id")][view.context->Identity()];
+    asked.context = view.context;
+    return asked;
 }
 
 std::wstring ModelRibbon::Text(const View& view, const RibbonNode& control) {
@@ -175,15 +207,9 @@ void ModelRibbon::DescribeControl(const View& view, const RibbonNode& control,
     }
     if (control.element == "comboBox") {
         line += " text " + Quoted(Text(view, control));
-        std::int32_t count = 0;
-        Value(view, control, "itemCount", host::Variant::I4(0)).ToInt32(&count);
         std::string list;
-        for (std::int32_t index = 0; index < count; ++index) {
-            const host::Variant item = control.Has("getItemLabel")
-                                           ? Call(view, control, control.Attribute("getItemLabel"),
-                                                  {host::Variant::I4(index)})
-                                           : host::Variant();
-            list += (index ? ", " : "") + Quoted(item.ToText());
+        for (const std::wstring& item : Items(view, control)) {
+            list += (list.empty() ? "" : ", ") + Quoted(item);
         }
         line += " list [" + list + "]";
     }
@@ -201,9 +227,10 @@ void ModelRibbon::DescribeControl(const View& view, const RibbonNode& control,
     if (!Enabled(view, control)) line += " disabled";
     if (!shown) line += " hidden";
     out += line + "\n";
+    // A menu's items one step further in, numbered "7.1".
     int index = 0;
     for (const RibbonNode& child : control.children) {
-        DescribeControl(view, child, number + "." + std::to_string(++index), out);
+        DescribeControl(view, child, "  " + number + "." + std::to_string(++index), out);
     }
 }
 
@@ -268,9 +295,7 @@ bool ModelRibbon::Type(const View& view, const RibbonNode& control, const std::w
         Call(view, control, control.Attribute("onChange"), {host::Variant::Bstr(text)});
     }
     // The box shows what was typed until its text is asked for again.
-    Asked& asked = asked_[view.ribbonId][control.Attribute("id")][view.context->Identity()];
-    asked.context = view.context;
-    asked.values["text"] = host::Variant::Bstr(text);
+    Remembered(view, control).values["text"] = host::Variant::Bstr(text);
     return true;
 }
 

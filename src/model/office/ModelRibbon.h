@@ -47,6 +47,8 @@ class ModelRibbon {
 
     // `addIn` and `log` outlive the ribbon.
     ModelRibbon(ribbon::RibbonExtensibility& addIn, CallLog* log);
+    // Detaches the IRibbonUIs it handed out.
+    ~ModelRibbon();
     ModelRibbon(const ModelRibbon&) = delete;
     ModelRibbon& operator=(const ModelRibbon&) = delete;
 
@@ -77,14 +79,22 @@ class ModelRibbon {
     std::wstring Text(const View& view, const RibbonNode& control);
     // Whether a control of the view is shown (its visible or getVisible).
     bool Shown(const View& view, const RibbonNode& control);
+    // The entries of a combo box's list (getItemCount, getItemLabel), asked
+    // for when the user first opens it after the box was invalidated.
+    std::vector<std::wstring> Items(const View& view, const RibbonNode& control);
 
   private:
     struct Asked {
         host::DispatchPtr context;  // kept: its identity is the key
         std::map<std::string, host::Variant> values;
+        // A combo box's entries, asked for when its list is first shown.
+        std::vector<std::wstring> items;
+        bool itemsAsked = false;
     };
 
     void Invalidate(const std::wstring& ribbonId, const std::wstring& id);
+    // What was asked about the control in the view's window (made empty).
+    Asked& Remembered(const View& view, const RibbonNode& control);
     // The tabs or context menus of the view in its ribbon's customUI.
     std::vector<const RibbonNode*> Containers(const View& view) const;
     bool IsContextMenu(const View& view) const;

@@ -19,6 +19,9 @@ namespace model {
 class ModelRibbonUI : public ModelObject {
   public:
     ModelRibbonUI(CallLog* log, std::function<void(const std::wstring& id)> onInvalidate);
+    // Office's ribbon is gone: invalidations reach nothing any more (the
+    // add-in may hold this object until it disconnects).
+    void Detach() { onInvalidate_ = nullptr; }
 
   private:
     std::function<void(const std::wstring&)> onInvalidate_;
