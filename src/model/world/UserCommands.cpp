@@ -103,13 +103,15 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
         const std::string field = FirstWord(text, &rest);
         return u->Edit(field, rest);
     });
-    script.Describe("toolbar",
+    script.Describe("toolbar | ribbon",
                     "draw the window in front (its ribbon tab, the toolbar)\n"
                     "and the context menu");
-    script.Add("toolbar", [u](const std::string&) {
-        u->Draw();
-        return true;
-    });
+    for (const char* name : {"toolbar", "ribbon"}) {
+        script.Add(name, [u](const std::string&) {
+            u->Draw();
+            return true;
+        });
+    }
     script.Describe("output brief|full",
                     "leave out the buddy list's traffic, tooltips and\n"
                     "pictures, or show everything (the default)");
