@@ -99,7 +99,7 @@ void CConnect::HookExistingExplorers() {
 void CConnect::HookExplorer(const outlook::Explorer& explorer, bool activateNow) {
     try {
         explorers_.push_back(boost::shared_ptr<CExplorer>(
-            new CExplorer(application_, explorer, activateNow, skype_)));
+            new CExplorer(application_, explorer, activateNow, skype_, OfferListener())));
     } catch (...) {
         // That window goes without a toolbar; the others and the add-in go on.
         caught::Record("CConnect::HookExplorer");
@@ -127,8 +127,8 @@ void CConnect::OnNewExplorer(const host::DispatchPtr* explorer) {
     if (!window || !skype_) {
         return;  // not an Explorer, or not connected
     }
-    explorers_.push_back(
-        boost::shared_ptr<CExplorer>(new CExplorer(application_, window, false, skype_)));
+    explorers_.push_back(boost::shared_ptr<CExplorer>(
+        new CExplorer(application_, window, false, skype_, OfferListener())));
 }
 
 void CConnect::OnNewInspector(const host::DispatchPtr* inspector) {
@@ -139,14 +139,17 @@ void CConnect::OnNewInspector(const host::DispatchPtr* inspector) {
         return;  // not an Inspector, or not connected
     }
     const host::DispatchPtr item = window.CurrentItem();
-    if (window.EditorType() == outlook::editor_type::kWord) {
-        return;  // Word's windows are never hooked
+    if (window.EditorType() == outlook::editor_type::kWord &&
+        !CSupported::IsSupportedFeature(application_, CSupported::kRibbon)) {
+        return;  // Word's windows are hooked only for the ribbon
     }
     if (outlook::ContactItem::QueryFrom(item)) {
-        inspectors_.push_back(CInspectorPtr(new CContactInspector(application_, window, skype_)));
+        inspectors_.push_back(
+            CInspectorPtr(new CContactInspector(application_, window, skype_, OfferListener())));
     } else if (CSupported::IsSupportedFeature(application_, CSupported::kEmailAddresses) &&
                outlook::MailItem::QueryFrom(item)) {
-        inspectors_.push_back(CInspectorPtr(new CMailInspector(application_, window, skype_)));
+        inspectors_.push_back(
+            CInspectorPtr(new CMailInspector(application_, window, skype_, OfferListener())));
     }
 }
 
@@ -178,6 +181,7 @@ void CConnect::CloseControllers() {
 host::HResult CConnect::OnDisconnection(std::int32_t) {
     TANDREL_TRACE("CConnect::OnDisconnection");
     CloseControllers();
+    ribbon_.Close();
     InspectorsSink::Unadvise(inspectorsCollection_);
     inspectorsCollection_ = outlook::Inspectors();
     ExplorersSink::Unadvise(explorersCollection_);
@@ -189,6 +193,33 @@ host::HResult CConnect::OnDisconnection(std::int32_t) {
     }
     application_ = outlook::Application();
     return host::hr::kOk;
+}
+
+offer::WindowListener CConnect::OfferListener() {
+    return boost::bind(&CConnect::OnOfferChanged, this, boost::placeholders::_1,
+                       boost::placeholders::_2);
+}
+
+void CConnect::OnOfferChanged(offer::WindowKind kind, unsigned parts) {
+    ribbon_.OfferChanged(kind, parts);
+}
+
+boost::shared_ptr<offer::CWindowOffer> CConnect::FindOffer(const void* identity,
+                                                           offer::WindowKind kind) {
+    if (kind == offer::WindowKind::kFolder) {
+        for (const boost::shared_ptr<CExplorer>& explorer : explorers_) {
+            const outlook::Explorer& window = explorer->GetWindow();
+            if (window && window.object()->Identity() == identity) return explorer->GetOffer();
+        }
+        return boost::shared_ptr<offer::CWindowOffer>();
+    }
+    for (const CInspectorPtr& inspector : inspectors_) {
+        const outlook::Inspector& window = inspector->GetWindow();
+        if (window && inspector->GetKind() == kind && window.object()->Identity() == identity) {
+            return inspector->GetOffer();
+        }
+    }
+    return boost::shared_ptr<offer::CWindowOffer>();
 }
 
 host::HResult CConnect::OnAddInsUpdate() { return host::hr::kOk; }

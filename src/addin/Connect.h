@@ -9,6 +9,11 @@
 // A controller that cannot be made (its toolbar's buttons get no unique
 // id, say) is left out and the add-in stays connected; OnConnection fails
 // only when the Skype client cannot start.
+//
+// In Outlook 2010 and later it is also the ribbon's add-in (ribbon/Ribbon.h):
+// the ribbon finds its windows among the controllers, and each controller's
+// offer tells it what to invalidate. Word edits every item there, so its
+// Inspectors are hooked too, for the ribbon (they get no toolbar).
 #pragma once
 
 #include <cstdint>
@@ -24,6 +29,7 @@
 #include "outlook/Application.h"
 #include "outlook/Explorer.h"
 #include "outlook/Inspector.h"
+#include "ribbon/Ribbon.h"
 
 class CSkype;
 
@@ -34,6 +40,7 @@ constexpr int kNewExplorer = 2;
 }  // namespace connect_sink
 
 class CConnect : public addin::Extensibility,
+                 private ribbon::Windows,
                  private host::TableSink<CConnect, connect_sink::kNewInspector>,
                  private host::TableSink<CConnect, connect_sink::kNewExplorer> {
   public:
@@ -48,6 +55,7 @@ class CConnect : public addin::Extensibility,
     host::HResult OnAddInsUpdate() override;
     host::HResult OnStartupComplete() override;
     host::HResult OnBeginShutdown() override;
+    ribbon::RibbonExtensibility* Ribbon() override { return &ribbon_; }
 
     // The collections' events.
     void OnNewExplorer(const host::DispatchPtr* explorer);
@@ -74,6 +82,12 @@ class CConnect : public addin::Extensibility,
     // Asks once per user whether to show the help file's first steps.
     void OfferFirstRunHelp();
     void CloseControllers();
+    // ribbon::Windows: the open controllers' windows.
+    boost::shared_ptr<offer::CWindowOffer> FindOffer(const void* identity,
+                                                     offer::WindowKind kind) override;
+    // What every controller's offer tells: passed on to the ribbon.
+    offer::WindowListener OfferListener();
+    void OnOfferChanged(offer::WindowKind kind, unsigned parts);
 
     // Members in the order the add-in has always kept them.
     outlook::Application application_;
@@ -84,4 +98,5 @@ class CConnect : public addin::Extensibility,
     std::vector<boost::shared_ptr<CExplorer>> explorers_;
     boost::shared_ptr<CSkype> skype_;
     std::string errorKey_;
+    ribbon::CRibbon ribbon_{*this};
 };

@@ -1,7 +1,9 @@
 // What Outlook asks of its add-in, as portable calls: the five methods of
-// IDTExtensibility2. The COM class Connect (src/win32/server) receives them
-// from Outlook and passes them on; the custom arrays Outlook adds to each
-// call carry nothing for an Outlook add-in and are dropped there.
+// IDTExtensibility2, and the ribbon's side (IRibbonExtensibility and the
+// callbacks, ribbon/RibbonExtensibility.h). The COM class Connect
+// (src/win32/server) receives them from Outlook and passes them on; the
+// custom arrays Outlook adds to each call carry nothing for an Outlook
+// add-in and are dropped there.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 
 #include "host/Dispatch.h"
 #include "host/HResult.h"
+#include "ribbon/RibbonExtensibility.h"
 
 namespace addin {
 
@@ -40,6 +43,10 @@ class Extensibility {
     virtual host::HResult OnAddInsUpdate() = 0;
     virtual host::HResult OnStartupComplete() = 0;
     virtual host::HResult OnBeginShutdown() = 0;
+
+    // The ribbon's side, for the object's life; null for an add-in object
+    // without one.
+    virtual ribbon::RibbonExtensibility* Ribbon() { return nullptr; }
 };
 
 typedef boost::shared_ptr<Extensibility> ExtensibilityPtr;

@@ -11,6 +11,8 @@
 //                     forwarded while connected, otherwise S_OK.
 //   OnDisconnection   forwarded once, while connected, otherwise S_OK
 //                     (there is nothing to take down).
+//   Ribbon            the add-in object's, whatever the state: its answers
+//                     need no connection (no window is open before one).
 //
 // Exceptions of the add-in pass through; the COM entries catch them.
 #pragma once
@@ -30,6 +32,7 @@ class GuardedExtensibility : public Extensibility {
     host::HResult OnAddInsUpdate() override;
     host::HResult OnStartupComplete() override;
     host::HResult OnBeginShutdown() override;
+    ribbon::RibbonExtensibility* Ribbon() override { return addIn_->Ribbon(); }
 
     bool connected() const { return state_ == State::Connected; }
     // For a host that lets the object go while it is still connected: the

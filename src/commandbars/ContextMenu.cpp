@@ -5,18 +5,11 @@
 #include <boost/bind/bind.hpp>
 
 #include "office/OfficeIds.h"
-#include "resources/StringIds.h"
 #include "skype/Skype.h"
 #include "util/CaughtExceptions.h"
-#include "util/Text.h"
 #include "util/Trace.h"
 
 namespace {
-
-// Faces of the menu's items (Office's built-in faces).
-constexpr int kCallFace = 610;
-constexpr int kChatFace = 162;
-constexpr int kReplyFace = 132;
 
 // The window's bar of that exact name (case counts), or null.
 office::CommandBar FindBar(const office::CommandBars& bars, const wchar_t* name) {
@@ -52,24 +45,35 @@ class CContextMenu::Insertion {
           index_(index),
           enabled_(menu.skype_->IsSkypeConnected()) {}
 
-    template <typename Kind>
-    void Add(const std::wstring& label, int face, bool beginGroup, const std::wstring& tag) {
-        const boost::shared_ptr<CSkypeTargetButton> button(new Kind(menu_.skype_));
+    void Add(const offer::MenuItem& item) {
+        const boost::shared_ptr<CSkypeTargetButton> button = Make(item.action);
         menu_.buttons_.push_back(button);
+        menu_.followsStatus_.push_back(item.followsStatus);
         button->Load(controls_, host::Variant::I4(index_));
         if (!button->IsLoaded()) {
             return;  // refused: nothing took this position
         }
-        button->SetLabel(label, face);
-        if (beginGroup) {
+        button->SetLabel(item.label, item.face == offer::kNoFace ? CButton::kNoFace : item.face);
+        if (item.beginGroup) {
             button->BeginGroup(true);
         }
-        button->SetTag(tag);
-        button->Enable(enabled_);
+        button->SetTag(item.target);
+        button->Enable(item.Enabled(enabled_));
         ++index_;
     }
 
   private:
+    boost::shared_ptr<CSkypeTargetButton> Make(offer::Action action) const {
+        switch (action) {
+            case offer::Action::kChat:
+                return boost::shared_ptr<CSkypeTargetButton>(new CSkypeIMButton(menu_.skype_));
+            case offer::Action::kSkypeOut:
+                return boost::shared_ptr<CSkypeTargetButton>(new CSkypeOutButton(menu_.skype_));
+            default:
+                return boost::shared_ptr<CSkypeTargetButton>(new CSkypeButton(menu_.skype_));
+        }
+    }
+
     CContextMenu& menu_;
     const office::CommandBarControls controls_;
     std::int32_t index_;
@@ -104,26 +108,26 @@ CContextMenu::~CContextMenu() {
     }
 }
 
-void CContextMenu::SetContact(const CContactPtr& contact) {
-    TANDREL_TRACE("CContextMenu::SetContact");
+void CContextMenu::SetMenu(const offer::Menu& menu) {
+    // Traced under the name of what was selected, as it always was.
+    static const char* const kTraceNames[] = {"CContextMenu::Reset", "CContextMenu::SetContact",
+                                              "CContextMenu::SetMail", "CContextMenu::Reset"};
+    const CTrace trace(kTraceNames[static_cast<int>(menu.selection)], __FILE__, __LINE__);
     DropButtons();
-    currentContact_ = contact;
-    currentMail_.reset();
+    const bool oneItem =
+        menu.selection == offer::Selection::kContact || menu.selection == offer::Selection::kMail;
+    menu_ = oneItem ? menu : offer::Menu();
+}
+
+void CContextMenu::SetContact(const CContactPtr& contact) {
+    SetMenu(contact ? offer::ContactMenu(*contact) : offer::Menu());
 }
 
 void CContextMenu::SetMail(const CMailPtr& mail) {
-    TANDREL_TRACE("CContextMenu::SetMail");
-    DropButtons();
-    currentContact_.reset();
-    currentMail_ = mail;
+    SetMenu(mail ? offer::MailMenu(*mail) : offer::Menu());
 }
 
-void CContextMenu::Reset() {
-    TANDREL_TRACE("CContextMenu::Reset");
-    DropButtons();
-    currentContact_.reset();
-    currentMail_.reset();
-}
+void CContextMenu::Reset() { SetMenu(offer::Menu()); }
 
 void CContextMenu::Unload() {
     TANDREL_TRACE("CContextMenu::Unload");
@@ -134,15 +138,14 @@ void CContextMenu::Unload() {
     Unadvise(commandBars_);
     commandBars_ = office::CommandBars();
     DropButtons();
-    currentContact_.reset();
-    currentMail_.reset();
+    menu_ = offer::Menu();
     explorer_ = outlook::Explorer();
     application_ = outlook::Application();
 }
 
 void CContextMenu::OnUpdate() {
     TANDREL_TRACE("CContextMenu::OnUpdate");
-    if (!currentContact_ && !currentMail_) {
+    if (menu_.selection == offer::Selection::kNothing) {
         return;
     }
     const office::CommandBar menu = FindBar(commandBars_, office::kContextMenuName);
@@ -163,10 +166,10 @@ void CContextMenu::OnUpdate() {
             DropButtons();
             filledMenu_ = menu;
             Insertion insertion(*this, controls, index);
-            if (currentContact_) {
-                InsertContactItems(insertion, *currentContact_);
-            } else {
-                InsertMailItems(insertion, *currentMail_);
+            // A copy: a click's message box may let a new selection in.
+            const std::vector<offer::MenuItem> items = menu_.items;
+            for (const offer::MenuItem& item : items) {
+                insertion.Add(item);
             }
         }
     } catch (...) {
@@ -176,37 +179,13 @@ void CContextMenu::OnUpdate() {
     menu.SetProtection(protection);
 }
 
-void CContextMenu::InsertContactItems(Insertion& insertion, const CContact& contact) {
-    const std::wstring& skypeName = contact.GetSkypeName();
-    if (!skypeName.empty()) {
-        insertion.Add<CSkypeButton>(text::LoadWideString(ids::kMenuCallContact), kCallFace, true,
-                                    skypeName);
-        insertion.Add<CSkypeIMButton>(text::LoadWideString(ids::kMenuMessageContact), kChatFace,
-                                      false, skypeName);
-    }
-    for (const CContact::Telephone& telephone : contact.GetTelephones()) {
-        insertion.Add<CSkypeOutButton>(telephone.first + telephone.second, CButton::kNoFace,
-                                       buttons_.empty(), telephone.second);
-    }
-}
-
-void CContextMenu::InsertMailItems(Insertion& insertion, const CMail& mail) {
-    const CContactPtr& sender = mail.GetSender();
-    if (!sender || sender->GetSkypeName().empty()) {
-        return;
-    }
-    insertion.Add<CSkypeButton>(text::LoadWideString(ids::kMenuReplyCall), kReplyFace, true,
-                                sender->GetSkypeName());
-    insertion.Add<CSkypeIMButton>(text::LoadWideString(ids::kMenuReplyMessage), kReplyFace, false,
-                                  sender->GetSkypeName());
-}
-
 void CContextMenu::OnChangeConnectionStatus(ConnectionStatus status) {
     TANDREL_TRACE("CContextMenu::OnChangeConnectionStatus");
     // A copy: enabling may let Skype's messages in, and they may drop the list.
     const std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons = buttons_;
-    for (const boost::shared_ptr<CSkypeTargetButton>& button : buttons) {
-        button->Enable(status == kConnectionOnline);
+    const std::vector<bool> followsStatus = followsStatus_;
+    for (std::size_t index = 0; index < buttons.size(); ++index) {
+        buttons[index]->Enable(followsStatus[index] && status == kConnectionOnline);
     }
 }
 
@@ -240,5 +219,6 @@ void CContextMenu::DropButtons() {
     // Each button's host control stays in the menu; its sink's link is cut
     // when the button goes, so that control's clicks reach nothing.
     std::vector<boost::shared_ptr<CSkypeTargetButton>>().swap(buttons_);
+    followsStatus_.clear();
     filledMenu_ = office::CommandBar();
 }

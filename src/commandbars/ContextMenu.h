@@ -3,7 +3,8 @@
 // CommandBars; while a "Context Menu" bar exists and the window's
 // controller has told it of one selected contact or mail, each OnUpdate
 // inserts call, chat and SkypeOut items for that item before the menu's
-// first group. The items are Skype button kinds whose target is their tag.
+// first group. The items are the window's offer's (offer/Menu.h), made
+// Skype button kinds whose target is their tag.
 //
 // The menu's items stay alive until the next menu is built, the selection
 // changes, Skype's status leaves ONLINE, or Unload. An item whose click is
@@ -18,6 +19,7 @@
 
 #include "commandbars/SkypeButtons.h"
 #include "host/TableSink.h"
+#include "offer/Menu.h"
 #include "office/CommandBars.h"
 #include "outlook/Application.h"
 #include "outlook/Contact.h"
@@ -41,9 +43,13 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
     CContextMenu(const CContextMenu&) = delete;
     CContextMenu& operator=(const CContextMenu&) = delete;
 
-    // One contact selected: drops the items; the next menu offers it.
+    // Drops the items; the next menus offer `menu`'s entries when it is
+    // one contact's or one mail's, none for any other selection (the
+    // command bars' menu offers nothing for several items).
+    void SetMenu(const offer::Menu& menu);
+    // One contact selected: SetMenu with its entries.
     void SetContact(const CContactPtr& contact);
-    // One mail selected: drops the items; the next menu offers its sender.
+    // One mail selected: SetMenu with its sender's.
     void SetMail(const CMailPtr& mail);
     // Anything else selected: drops the items; later menus get none.
     void Reset();
@@ -68,11 +74,7 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
 
     class Insertion;
 
-    // Call and chat for the Skype name, then one SkypeOut item per number.
-    void InsertContactItems(Insertion& insertion, const CContact& contact);
-    // Call and chat replies to a sender with a Skype name.
-    void InsertMailItems(Insertion& insertion, const CMail& mail);
-    // Every item enabled exactly while Skype is ONLINE.
+    // Every item that follows Skype's status enabled exactly while ONLINE.
     void OnChangeConnectionStatus(ConnectionStatus status);
     // Takes the items of the current list off `controls` (of the menu they
     // went into) where they are.
@@ -82,10 +84,12 @@ class CContextMenu : private host::TableSink<CContextMenu, kContextMenuUpdateSin
     outlook::Explorer explorer_;
     outlook::Application application_;
     office::CommandBars commandBars_;
-    CMailPtr currentMail_;
-    CContactPtr currentContact_;
+    // The entries of the next menus; none unless one contact or one mail.
+    offer::Menu menu_;
     boost::shared_ptr<CSkype> skype_;
     std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons_;
+    // For each of buttons_: whether it follows Skype's status.
+    std::vector<bool> followsStatus_;
     std::string statusKey_;
     // The menu the items of buttons_ went into, held so that it stays the
     // same object: only that menu, refreshed while open, can show them.

@@ -1,15 +1,19 @@
 #include "commandbars/InformationButtons.h"
 
-#include "commands/InformationCommands.h"
+#include "offer/Actions.h"
 
-void CHelpButton::OnClick() { commands::Help(); }
+void CHelpButton::OnClick() { offer::Run(offer::Action::kHelp, std::wstring(), nullptr); }
 
-void COptionsButton::OnClick() { commands::Options(); }
+void COptionsButton::OnClick() { offer::Run(offer::Action::kOptions, std::wstring(), nullptr); }
 
-void CUpdateButton::OnClick() { commands::CheckForUpdate(); }
+void CUpdateButton::OnClick() {
+    offer::Run(offer::Action::kCheckForUpdate, std::wstring(), nullptr);
+}
 
-void CContactUsButton::OnClick() { commands::ContactUs(); }
+void CContactUsButton::OnClick() { offer::Run(offer::Action::kContactUs, std::wstring(), nullptr); }
 
-void CAboutButton::OnClick() { commands::About(); }
+void CAboutButton::OnClick() { offer::Run(offer::Action::kAbout, std::wstring(), nullptr); }
 
-void CBuySkypeOutButton::OnClick() { commands::BuySkypeOutCredit(); }
+void CBuySkypeOutButton::OnClick() {
+    offer::Run(offer::Action::kBuyCredit, std::wstring(), nullptr);
+}

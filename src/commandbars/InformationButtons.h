@@ -1,6 +1,6 @@
 // The six button kinds that live only on the add-in's toolbar and its Help
 // popup. Each carries nothing beyond CButton; its click runs one of the
-// information commands (dialogs/Commands.h). Their operations are CButton's
+// information commands (offer/Actions.h). Their operations are CButton's
 // and are traced as CButton's are.
 #pragma once
 

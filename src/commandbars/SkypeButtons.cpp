@@ -4,11 +4,8 @@
 
 #include <boost/make_shared.hpp>
 
-#include "commandbars/SkypeTarget.h"
-#include "skype/Skype.h"
-
-CSkypeTargetButton::CSkypeTargetButton(const boost::shared_ptr<CSkype>& skype, bool numberTarget)
-    : skype_(skype), numberTarget_(numberTarget) {}
+CSkypeTargetButton::CSkypeTargetButton(const boost::shared_ptr<CSkype>& skype, offer::Action action)
+    : skype_(skype), action_(action) {}
 
 void CSkypeTargetButton::SetComboEntries(const boost::shared_ptr<const ComboEntries>& entries) {
     listEntries_ = entries;
@@ -23,33 +20,17 @@ std::wstring CSkypeTargetButton::GetTarget() {
     if (!combo_) {
         return GetTag();
     }
-    const std::wstring text = combo_.Text();
-    for (auto entry = textEntries_.rbegin(); entry != textEntries_.rend(); ++entry) {
-        if (entry->first == text) {
-            return entry->second;
-        }
-    }
-    if (listEntries_) {
-        for (const ComboEntry& entry : *listEntries_) {
-            if (entry.first == text) {
-                return entry.second;
-            }
-        }
-    }
-    return CutBeforeRemark(numberTarget_ ? AfterLabel(text) : text);
+    return offer::ResolveTarget(combo_.Text(), textEntries_, listEntries_.get(),
+                                action_ == offer::Action::kSkypeOut);
 }
 
-CSkypeButton::CSkypeButton(const boost::shared_ptr<CSkype>& skype)
-    : CSkypeTargetButton(skype, false) {}
+void CSkypeTargetButton::OnClick() { offer::Run(action_, GetTarget(), skype_.get()); }
 
-void CSkypeButton::OnClick() { skype().SkypeIPCall(GetTarget()); }
+CSkypeButton::CSkypeButton(const boost::shared_ptr<CSkype>& skype)
+    : CSkypeTargetButton(skype, offer::Action::kCall) {}
 
 CSkypeIMButton::CSkypeIMButton(const boost::shared_ptr<CSkype>& skype)
-    : CSkypeTargetButton(skype, false) {}
-
-void CSkypeIMButton::OnClick() { skype().SkypeIMChat(GetTarget()); }
+    : CSkypeTargetButton(skype, offer::Action::kChat) {}
 
 CSkypeOutButton::CSkypeOutButton(const boost::shared_ptr<CSkype>& skype)
-    : CSkypeTargetButton(skype, true) {}
-
-void CSkypeOutButton::OnClick() { skype().SkypeOut(GetTarget()); }
+    : CSkypeTargetButton(skype, offer::Action::kSkypeOut) {}

@@ -2,7 +2,8 @@
 // and the context menu: CSkypeButton (a Skype call or conference),
 // CSkypeIMButton (an instant-message chat) and CSkypeOutButton (a SkypeOut
 // call). A toolbar button reads its target from the combo box it is linked
-// to; a context-menu button has no combo and uses its tag unchanged.
+// to; a context-menu button has no combo and uses its tag unchanged. The
+// click runs the action as every surface runs it (offer/Actions.h).
 #pragma once
 
 #include <string>
@@ -12,6 +13,8 @@
 #include <boost/shared_ptr.hpp>
 
 #include "commandbars/Button.h"
+#include "offer/Actions.h"
+#include "offer/SkypeTarget.h"
 #include "office/CommandBarComboBox.h"
 
 class CSkype;
@@ -25,61 +28,54 @@ class CSkypeTargetButton : public CButton {
 
     // An entry the toolbar put into the combo box (its list or its text) and
     // the target it stands for.
-    typedef std::pair<std::wstring, std::wstring> ComboEntry;
-    typedef std::vector<ComboEntry> ComboEntries;
+    typedef offer::Entry ComboEntry;
+    typedef offer::Entries ComboEntries;
     // A combo text that is exactly one of `entries` is that entry's target,
-    // whatever the text holds (a contact named 'Flat 3 (Home)' would
-    // otherwise lend its digits to the number); only other texts, typed by
-    // the user, are cut. The first entry of a text counts. The entries of
-    // the combo's list are shared: the toolbar keeps them, with the list,
-    // from one item to the next.
+    // whatever the text holds; only other texts, typed by the user, are cut
+    // (offer::ResolveTarget). The first entry of a text counts. The entries
+    // of the combo's list are shared: the window's offer keeps them, with
+    // the list, from one item to the next.
     void SetComboEntries(const boost::shared_ptr<const ComboEntries>& entries);
     void SetComboEntries(ComboEntries entries);
     // One more entry, ahead of the others (until the next SetComboEntries).
     void AddComboEntry(const ComboEntry& entry) { textEntries_.push_back(entry); }
 
-  protected:
-    // `skype` is kept for the button's life. `numberTarget`: combo texts
-    // carry a label before the number.
-    CSkypeTargetButton(const boost::shared_ptr<CSkype>& skype, bool numberTarget);
-
     // With a combo: the target of the entry its Text is, or else the Text
     // with the label removed for a number, cut before its remark. Without:
     // the tag as it is.
     std::wstring GetTarget();
-    CSkype& skype() const { return *skype_; }
+    offer::Action GetAction() const { return action_; }
+
+  protected:
+    // `skype` is kept for the button's life. `action` runs on the target;
+    // a SkypeOut target's combo texts carry a label before the number.
+    CSkypeTargetButton(const boost::shared_ptr<CSkype>& skype, offer::Action action);
+
+    // offer::Run with the target.
+    void OnClick() override;
 
   private:
     boost::shared_ptr<CSkype> skype_;
+    offer::Action action_;
     office::CommandBarComboBox combo_;
     boost::shared_ptr<const ComboEntries> listEntries_;  // may be null
     ComboEntries textEntries_;                           // the latest last
-    bool numberTarget_;
 };
 
-// CSkype::SkypeIPCall with the target.
+// A Skype call or conference with the target (CSkype::SkypeIPCall).
 class CSkypeButton : public CSkypeTargetButton {
   public:
     explicit CSkypeButton(const boost::shared_ptr<CSkype>& skype);
-
-  protected:
-    void OnClick() override;
 };
 
-// CSkype::SkypeIMChat with the target.
+// A chat with the target (CSkype::SkypeIMChat).
 class CSkypeIMButton : public CSkypeTargetButton {
   public:
     explicit CSkypeIMButton(const boost::shared_ptr<CSkype>& skype);
-
-  protected:
-    void OnClick() override;
 };
 
-// CSkype::SkypeOut with the target.
+// A SkypeOut call to the target (CSkype::SkypeOut).
 class CSkypeOutButton : public CSkypeTargetButton {
   public:
     explicit CSkypeOutButton(const boost::shared_ptr<CSkype>& skype);
-
-  protected:
-    void OnClick() override;
 };

@@ -5,13 +5,12 @@
 
 #include <boost/make_shared.hpp>
 
+#include "offer/BoxTexts.h"
 #include "office/CommandBarControls.h"
 #include "office/OfficeIds.h"
 #include "outlook/Supported.h"
 #include "resources/BitmapIds.h"
 #include "resources/StringIds.h"
-#include "skype/Skype.h"
-#include "skype/SkypeBuddy.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
 #include "util/Text.h"
@@ -83,11 +82,16 @@ void LoadHelpItem(CButton& item, const office::CommandBarControls& controls, uns
 }  // namespace
 
 CToolbar::CToolbar(const outlook::Application& application, const boost::shared_ptr<CSkype>& skype)
+    : CToolbar(application, skype, boost::make_shared<offer::CWindowOffer>(skype)) {}
+
+CToolbar::CToolbar(const outlook::Application& application, const boost::shared_ptr<CSkype>& skype,
+                   const boost::shared_ptr<offer::CWindowOffer>& offer)
     : application_(application),
       skype_(skype),
       callButton_(skype),
       chatButton_(skype),
-      skypeOutButton_(skype) {}
+      skypeOutButton_(skype),
+      offer_(offer) {}
 
 void CToolbar::Load(const office::CommandBars& commandBars, bool restorePosition) {
     TANDREL_TRACE("CToolbar::Load");
@@ -118,19 +122,17 @@ void CToolbar::Load(const office::CommandBars& commandBars, bool restorePosition
     bar_.SetVisible(false);
     bar_.SetEnabled(true);
     const office::CommandBarControls controls = bar_.Controls();
-    skypeEntries_.reset();  // a new combo, with nothing in it
+    filled_.reset();  // a new combo, with nothing in it
     const bool pictures = CSupported::IsSupportedFeature(application_, CSupported::kButtonPictures);
 
     skypeCombo_ = AddCombo(controls);
-    SetUpCombo(skypeCombo_, L"Skype: ", 250,
-               L"Choose or enter the Skype Name of the person you want to contact");
+    SetUpCombo(skypeCombo_, offer::kSkypeBoxCaption, 250, offer::kSkypeBoxTooltip);
     LoadSkypeButton(callButton_, controls, skypeCombo_, 610, ids::kTipCall, ids::kCallFace,
                     pictures);
     LoadSkypeButton(chatButton_, controls, skypeCombo_, 162, ids::kTipChat, ids::kChatFace,
                     pictures);
     skypeOutCombo_ = AddCombo(controls);
-    SetUpCombo(skypeOutCombo_, L"SkypeOut: ", 300,
-               L"Choose or enter the telephone number you want to dial using SkypeOut");
+    SetUpCombo(skypeOutCombo_, offer::kSkypeOutBoxCaption, 300, offer::kSkypeOutBoxTooltip);
     if (skypeOutCombo_) {
         skypeOutCombo_.SetBeginGroup(true);
     }
@@ -183,7 +185,7 @@ void CToolbar::Unload(bool savePosition) {
     optionsItem_.Unload();
     aboutItem_.Unload();
     buyButton_.Unload();
-    skypeEntries_.reset();
+    filled_.reset();
     for (office::CommandBarComboBox* combo : {&skypeCombo_, &skypeOutCombo_}) {
         if (*combo) {
             combo->Delete();
@@ -226,48 +228,8 @@ void CToolbar::ItemChange() {
     if (!bar_) {
         return;
     }
-    if (skypeCombo_) {
-        ResetSkypeCombo();
-    }
-    callButton_.SetTag(std::wstring());
-    chatButton_.SetTag(std::wstring());
-    if (skypeOutCombo_) {
-        skypeOutCombo_.Clear();
-        skypeOutCombo_.SetText(text::LoadWideString(ids::kPromptPhoneNumber));
-    }
-    skypeOutButton_.SetComboEntries(CSkypeTargetButton::ComboEntries());
-    skypeOutButton_.SetTag(std::wstring());
-}
-
-void CToolbar::ResetSkypeCombo() {
-    // No list yet: ask for one, unless one is on its way (the handshake's,
-    // while Skype's ONLINE has every window reset).
-    if (skype_->IsBuddyListEmpty() && !skype_->IsBuddyListLoading()) {
-        skype_->LoadBuddyList();  // the list may come inside
-    }
-    const std::wstring prompt = text::LoadWideString(ids::kPromptSkypeName);
-    const std::uint64_t changes = skype_->GetBuddyListChanges();
-    if (skypeEntries_ && changes == skypeEntriesChanges_) {
-        // The same entries in the same order: only the text goes back.
-        skypeCombo_.SetText(prompt);
-    } else {
-        skypeEntries_.reset();  // until the list is whole again
-        skypeCombo_.Clear();
-        skypeCombo_.SetText(prompt);
-        const boost::shared_ptr<CSkypeTargetButton::ComboEntries> entries =
-            boost::make_shared<CSkypeTargetButton::ComboEntries>();
-        const std::vector<CSkypeBuddyPtr> buddies = skype_->GetBuddyList();
-        entries->reserve(buddies.size());
-        for (const CSkypeBuddyPtr& buddy : buddies) {
-            std::wstring entry = buddy->GetDisplayName();
-            skypeCombo_.AddItem(entry);
-            entries->emplace_back(std::move(entry), buddy->GetHandle());
-        }
-        skypeEntries_ = entries;
-        skypeEntriesChanges_ = changes;
-    }
-    callButton_.SetComboEntries(skypeEntries_);
-    chatButton_.SetComboEntries(skypeEntries_);
+    offer_->ItemChange();
+    Write();
 }
 
 void CToolbar::ItemChange(const CContactPtr& contact) {
@@ -275,37 +237,8 @@ void CToolbar::ItemChange(const CContactPtr& contact) {
     if (!bar_) {
         return;
     }
-    ItemChange();
-    if (!contact) {
-        return;
-    }
-    const std::vector<CContact::Telephone>& telephones = contact->GetTelephones();
-    if (skypeOutCombo_) {
-        CSkypeTargetButton::ComboEntries entries;
-        for (const CContact::Telephone& telephone : telephones) {
-            const std::wstring entry =
-                telephone.first + telephone.second + L" (" + contact->GetName() + L")";
-            skypeOutCombo_.AddItem(entry);
-            entries.emplace_back(entry, telephone.second);
-        }
-        skypeOutButton_.SetComboEntries(std::move(entries));
-        if (!telephones.empty()) {
-            skypeOutCombo_.SetListIndex(1);
-        }
-    }
-    if (!telephones.empty()) {
-        skypeOutButton_.SetTag(telephones.front().second);
-    }
-
-    const std::wstring& skypeName = contact->GetSkypeName();
-    if (!skypeName.empty()) {
-        ShowSkypeName(skypeName, skype_->FindBuddy(skypeName));
-        return;
-    }
-    const CSkypeBuddyPtr buddy = skype_->FindBuddy(*contact);
-    if (buddy) {
-        ShowSkypeName(buddy->GetHandle(), buddy);
-    }
+    offer_->ItemChange(contact);
+    Write();
 }
 
 void CToolbar::ItemChange(const CMailPtr& mail) {
@@ -313,37 +246,87 @@ void CToolbar::ItemChange(const CMailPtr& mail) {
     if (!bar_) {
         return;
     }
-    if (!mail) {
-        ItemChange();
+    offer_->ItemChange(mail);
+    Write();
+}
+
+void CToolbar::ItemChange(const std::vector<CContactPtr>& contacts) {
+    TANDREL_TRACE("CToolbar::ItemChange");
+    if (!bar_) {
         return;
     }
-    const std::vector<std::wstring>& names = mail->GetSkypeNames();
-    for (const std::wstring& name : names) {
-        skype_->AddBuddy(name, false);
-        if (const CSkypeBuddyPtr buddy = skype_->FindBuddy(name)) {
-            buddy->Refresh();
-        }
-    }
-    const CContactPtr& sender = mail->GetSender();
-    ItemChange(sender);
-    if (sender && sender->GetSkypeName().empty() && !names.empty()) {
-        ShowSkypeName(names.front(), skype_->FindBuddy(names.front()));
-    }
+    offer_->ItemChange(contacts);
+    Write();
 }
 
-void CToolbar::ItemChange(const std::vector<CContactPtr>&) {
+void CToolbar::Refill() {
     TANDREL_TRACE("CToolbar::ItemChange");
+    if (bar_) {
+        Write();
+    }
 }
 
-void CToolbar::ShowSkypeName(const std::wstring& skypeName,
-                             const boost::shared_ptr<CSkypeBuddy>& buddy) {
-    const std::wstring shown = buddy ? buddy->GetDisplayName() : skypeName;
-    if (skypeCombo_) {
-        skypeCombo_.SetText(shown);
-        // What the toolbar wrote stands for the name, whatever it holds.
-        callButton_.AddComboEntry({shown, skypeName});
-        chatButton_.AddComboEntry({shown, skypeName});
+void CToolbar::Write() {
+    // Several contacts: the toolbar keeps what it shows.
+    if (offer_->GetMenu().selection == offer::Selection::kContacts) {
+        return;
     }
-    callButton_.SetTag(skypeName);
-    chatButton_.SetTag(skypeName);
+    WriteReset();
+    WriteItem();
+}
+
+void CToolbar::WriteReset() {
+    const offer::Box& names = offer_->GetBox(offer::BoxKind::kSkype);
+    if (skypeCombo_) {
+        if (filled_ && filled_ == names.list) {
+            // The same entries in the same order: only the text goes back.
+            skypeCombo_.SetText(names.prompt);
+        } else {
+            filled_.reset();  // until the list is whole again
+            skypeCombo_.Clear();
+            skypeCombo_.SetText(names.prompt);
+            for (const offer::Entry& entry : *names.list) {
+                skypeCombo_.AddItem(entry.text);
+            }
+            filled_ = names.list;
+        }
+        callButton_.SetComboEntries(names.list);
+        chatButton_.SetComboEntries(names.list);
+    }
+    callButton_.SetTag(std::wstring());
+    chatButton_.SetTag(std::wstring());
+    const offer::Box& numbers = offer_->GetBox(offer::BoxKind::kSkypeOut);
+    if (skypeOutCombo_) {
+        skypeOutCombo_.Clear();
+        skypeOutCombo_.SetText(numbers.prompt);
+    }
+    skypeOutButton_.SetComboEntries(CSkypeTargetButton::ComboEntries());
+    skypeOutButton_.SetTag(std::wstring());
+}
+
+void CToolbar::WriteItem() {
+    const offer::Box& numbers = offer_->GetBox(offer::BoxKind::kSkypeOut);
+    if (skypeOutCombo_ && !numbers.list->empty()) {
+        for (const offer::Entry& entry : *numbers.list) {
+            skypeOutCombo_.AddItem(entry.text);
+        }
+        skypeOutButton_.SetComboEntries(numbers.list);
+        skypeOutCombo_.SetListIndex(numbers.chosen + 1);
+    }
+    if (!numbers.target.empty()) {
+        skypeOutButton_.SetTag(numbers.target);
+    }
+
+    const offer::Box& names = offer_->GetBox(offer::BoxKind::kSkype);
+    if (names.target.empty()) {
+        return;
+    }
+    if (skypeCombo_) {
+        skypeCombo_.SetText(names.text);
+        // What the toolbar wrote stands for the name, whatever it holds.
+        callButton_.AddComboEntry({names.text, names.target});
+        chatButton_.AddComboEntry({names.text, names.target});
+    }
+    callButton_.SetTag(names.target);
+    chatButton_.SetTag(names.target);
 }

@@ -3,7 +3,9 @@
 // telephone numbers with a SkypeOut button, a button for buying SkypeOut
 // credit and a "Help" popup with the information commands. The window's
 // controller loads it, refills its combo boxes whenever the item changes,
-// shows or hides it and unloads it when the window closes.
+// shows or hides it and unloads it when the window closes. What the combo
+// boxes and buttons show comes from the window's offer (offer/WindowOffer.h),
+// worked out there for every surface; the toolbar writes it out.
 //
 // Load, Unload and ItemChange are traced as "CToolbar::<operation>". A host
 // that refuses the bar or a control leaves the toolbar holding only what
@@ -19,6 +21,7 @@
 
 #include "commandbars/InformationButtons.h"
 #include "commandbars/SkypeButtons.h"
+#include "offer/WindowOffer.h"
 #include "office/CommandBarComboBox.h"
 #include "office/CommandBarPopup.h"
 #include "office/CommandBars.h"
@@ -27,15 +30,18 @@
 #include "outlook/Mail.h"
 
 class CSkype;
-class CSkypeBuddy;
 
 class CToolbar {
   public:
     // The bar's name in every window's CommandBars.
     static constexpr wchar_t kBarName[] = L"tandrel";
 
-    // Builds the buttons; nothing is shown until Load.
+    // Builds the buttons; nothing is shown until Load. The toolbar works
+    // out what it shows with an offer of its own.
     CToolbar(const outlook::Application& application, const boost::shared_ptr<CSkype>& skype);
+    // The same, showing the window's offer, which its controller keeps.
+    CToolbar(const outlook::Application& application, const boost::shared_ptr<CSkype>& skype,
+             const boost::shared_ptr<offer::CWindowOffer>& offer);
     CToolbar(const CToolbar&) = delete;
     CToolbar& operator=(const CToolbar&) = delete;
 
@@ -51,8 +57,10 @@ class CToolbar {
     // The bar's Visible, when loaded.
     void Show(bool visible);
 
-    // Nothing usable selected: both combo boxes show their prompts, the
-    // Skype combo lists the buddies, the buttons' tags are empty.
+    // Each works the item out in the offer (CWindowOffer::ItemChange) and
+    // shows it, when loaded. Nothing usable selected: both combo boxes
+    // show their prompts, the Skype combo lists the buddies, the buttons'
+    // tags are empty.
     void ItemChange();
     // Resets, then offers `contact` (may be empty: the reset only).
     void ItemChange(const CContactPtr& contact);
@@ -62,18 +70,19 @@ class CToolbar {
     void ItemChange(const CMailPtr& mail);
     // Several contacts: the toolbar keeps what it shows.
     void ItemChange(const std::vector<CContactPtr>& contacts);
+    // Shows what the offer holds now (its controller has just worked out
+    // an item there), when loaded. Traced as an ItemChange.
+    void Refill();
 
     bool IsLoaded() const { return static_cast<bool>(bar_); }
     const office::CommandBar& GetBar() const { return bar_; }
 
   private:
-    // The Skype combo lists every buddy and shows its prompt. The list is
-    // refilled only when the buddy list has changed since it was last
-    // filled in this window: 10,000 buddies are as many calls into Office.
-    void ResetSkypeCombo();
-    // The Skype combo shows `skypeName` (as `buddy`'s entry when there is
-    // one) and the call and chat buttons are tagged with it.
-    void ShowSkypeName(const std::wstring& skypeName, const boost::shared_ptr<CSkypeBuddy>& buddy);
+    // The offer's item as the toolbar always wrote one: every control reset
+    // to its prompt first, then the item's entries, names and tags.
+    void Write();
+    void WriteReset();
+    void WriteItem();
 
     // Members in the order the toolbar has always kept them.
     outlook::Application application_;
@@ -91,9 +100,10 @@ class CToolbar {
     COptionsButton optionsItem_;
     CAboutButton aboutItem_;
     CBuySkypeOutButton buyButton_;
-    // The Skype combo's entries as last filled (null: not filled since its
-    // combo was made, or the fill failed), and the buddy list's change
-    // count then.
-    boost::shared_ptr<const CSkypeTargetButton::ComboEntries> skypeEntries_;
-    std::uint64_t skypeEntriesChanges_ = 0;
+    boost::shared_ptr<offer::CWindowOffer> offer_;
+    // The offer's list the Skype combo was last filled with (null: not
+    // filled since the combo was made, or the fill failed). The list is
+    // written again only when the offer holds another: 10,000 buddies are
+    // as many calls into Office.
+    offer::EntriesPtr filled_;
 };

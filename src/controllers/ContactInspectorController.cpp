@@ -37,8 +37,9 @@ void AddSkypeNameField(const outlook::ContactItem& item) {
 
 CContactInspector::CContactInspector(const outlook::Application& application,
                                      const outlook::Inspector& inspector,
-                                     const boost::shared_ptr<CSkype>& skype)
-    : CInspector(application, inspector, skype) {
+                                     const boost::shared_ptr<CSkype>& skype,
+                                     const offer::WindowListener& listener)
+    : CInspector(application, inspector, skype, offer::WindowKind::kContact, listener) {
     TANDREL_TRACE("CContactInspector::CContactInspector");
     const outlook::ContactItem item = outlook::ContactItem::QueryFrom(currentItem_);
     const CContactPtr contact = ContactOf(item);
@@ -46,15 +47,18 @@ CContactInspector::CContactInspector(const outlook::Application& application,
         settings::ReadBoolean(settings::kSkypeName, settings::kDefaultSkypeName)) {
         AddSkypeNameField(item);
     }
-    toolbar_.Load(inspector_.CommandBars(), false);
-    toolbar_.Show(true);
-    toolbar_.ItemChange(contact);
+    LoadToolbar();
+    PrepareOffer();
+    offer_->ItemChange(contact);
+    ShowOffer();
 }
 
 void CContactInspector::OnItemChange(const wchar_t*) {
     TANDREL_TRACE("CContactInspector::OnItemChange");
     const outlook::ContactItem item = outlook::ContactItem::QueryFrom(currentItem_);
-    toolbar_.ItemChange(ContactOf(item));
+    PrepareOffer();
+    offer_->ItemChange(ContactOf(item));
+    ShowOffer();
 }
 
 void CContactInspector::OnChangeConnectionStatus(ConnectionStatus status) {

@@ -10,7 +10,8 @@
 class CContactInspector : public CInspector {
   public:
     CContactInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-                      const boost::shared_ptr<CSkype>& skype);
+                      const boost::shared_ptr<CSkype>& skype,
+                      const offer::WindowListener& listener = offer::WindowListener());
 
     void OnItemChange(const wchar_t* name) override;
     void OnChangeConnectionStatus(ConnectionStatus status) override;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <boost/bind/bind.hpp>
+#include <boost/make_shared.hpp>
 
 #include "outlook/ContactItem.h"
 #include "outlook/MAPIFolder.h"
@@ -11,6 +12,8 @@
 #include "outlook/Supported.h"
 #include "skype/Skype.h"
 #include "util/CaughtExceptions.h"
+#include "util/RegistryKey.h"
+#include "util/Settings.h"
 #include "util/Trace.h"
 
 namespace {
@@ -41,13 +44,20 @@ const host::SinkTable& CExplorer::Sinks() {
 }
 
 CExplorer::CExplorer(const outlook::Application& application, const outlook::Explorer& explorer,
-                     bool activateNow, const boost::shared_ptr<CSkype>& skype)
-    : toolbar_(application, skype),
+                     bool activateNow, const boost::shared_ptr<CSkype>& skype,
+                     const offer::WindowListener& listener)
+    : offer_(boost::make_shared<offer::CWindowOffer>(skype)),
+      toolbar_(application, skype, offer_),
       contextMenu_(explorer, application, skype),
       explorer_(explorer),
       application_(application),
       skype_(skype) {
     TANDREL_TRACE("CExplorer::CExplorer");
+    ribbon_ = CSupported::IsSupportedFeature(application_, CSupported::kRibbon);
+    if (listener) {
+        offer_->SetListener(
+            boost::bind(listener, offer::WindowKind::kFolder, boost::placeholders::_1));
+    }
     SelectionChangeSink::Advise(explorer_);
     CloseSink::Advise(explorer_);
     ActivateSink::Advise(explorer_);
@@ -80,7 +90,11 @@ void CExplorer::OnExplorerActivate() {
     if (!commandBars_) {
         commandBars_ = explorer_.CommandBars();
     }
-    toolbar_.Load(commandBars_, true);
+    if (!toolbar_.IsLoaded() &&
+        (!ribbon_ ||
+         settings::ReadBoolean(settings::kClassicToolbar, settings::kDefaultClassicToolbar))) {
+        toolbar_.Load(commandBars_, true);
+    }
     ApplyFolderType();
 }
 
@@ -99,9 +113,17 @@ void CExplorer::ApplyFolderType() {
     toolbar_.Show(folder && ShowsToolbar(folder.DefaultItemType()));
 }
 
+void CExplorer::PrepareOffer() { offer_->ShowBoxes(explorer_ && (toolbar_.IsLoaded() || ribbon_)); }
+
+void CExplorer::ShowOffer() {
+    toolbar_.Refill();
+    contextMenu_.SetMenu(offer_->GetMenu());
+}
+
 void CExplorer::NoItem() {
-    toolbar_.ItemChange();
-    contextMenu_.Reset();
+    PrepareOffer();
+    offer_->ItemChange();
+    ShowOffer();
 }
 
 void CExplorer::OnSelectionChange() {
@@ -156,8 +178,9 @@ void CExplorer::EvaluateMailFolder(const outlook::Selection& selection, std::int
             return;
         }
         const CMailPtr mail(new CMail(item, application_));
-        toolbar_.ItemChange(mail);
-        contextMenu_.SetMail(mail);
+        PrepareOffer();
+        offer_->ItemChange(mail);
+        ShowOffer();
     } else if (count > 1) {
         TANDREL_TRACE_STEP("CExplorer::MultiMail");
         NoItem();
@@ -176,8 +199,9 @@ void CExplorer::EvaluateContactFolder(const outlook::Selection& selection, std::
             return;
         }
         const CContactPtr contact(new CContact(item));
-        toolbar_.ItemChange(contact);
-        contextMenu_.SetContact(contact);
+        PrepareOffer();
+        offer_->ItemChange(contact);
+        ShowOffer();
     } else if (count > 1) {
         TANDREL_TRACE_STEP("CExplorer::MultiContact");
         std::vector<CContactPtr> contacts;
@@ -188,8 +212,9 @@ void CExplorer::EvaluateContactFolder(const outlook::Selection& selection, std::
                 contacts.push_back(CContactPtr(new CContact(item)));
             }
         }
-        toolbar_.ItemChange(contacts);
-        contextMenu_.Reset();
+        PrepareOffer();
+        offer_->ItemChange(contacts);
+        ShowOffer();
     } else {
         TANDREL_TRACE_STEP("CExplorer::NoContact");
         NoItem();
@@ -217,6 +242,7 @@ void CExplorer::OnExplorerClose() {
     if (skype_) {
         skype_->Unadvise(statusKey_);
     }
+    offer_->SetListener(offer::CWindowOffer::Listener());  // nobody shows a closed window
     contextMenu_.Unload();
     // The window is let go even when its bar refuses to go: nothing of a
     // closed window may be touched again.

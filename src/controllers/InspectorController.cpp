@@ -1,10 +1,14 @@
 #include "controllers/InspectorController.h"
 
 #include <boost/bind/bind.hpp>
+#include <boost/make_shared.hpp>
 
 #include "outlook/OutlookIds.h"
+#include "outlook/Supported.h"
 #include "skype/Skype.h"
 #include "util/CaughtExceptions.h"
+#include "util/RegistryKey.h"
+#include "util/Settings.h"
 #include "util/Trace.h"
 
 const host::SinkTable& CInspector::Sinks() {
@@ -22,12 +26,19 @@ const host::SinkTable& CInspector::Sinks() {
 }
 
 CInspector::CInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-                       const boost::shared_ptr<CSkype>& skype)
-    : toolbar_(application, skype),
+                       const boost::shared_ptr<CSkype>& skype, offer::WindowKind kind,
+                       const offer::WindowListener& listener)
+    : offer_(boost::make_shared<offer::CWindowOffer>(skype)),
+      toolbar_(application, skype, offer_),
       skype_(skype),
       inspector_(inspector),
-      application_(application) {
+      application_(application),
+      kind_(kind) {
     TANDREL_TRACE("CInspector::CInspector");
+    ribbon_ = CSupported::IsSupportedFeature(application_, CSupported::kRibbon);
+    if (listener) {
+        offer_->SetListener(boost::bind(listener, kind, boost::placeholders::_1));
+    }
     currentItem_ = inspector_.CurrentItem();
     const host::TypedObject item(currentItem_);
     PropertyChangeSink::Advise(item);
@@ -60,6 +71,7 @@ void CInspector::OnInspectorClose() {
     if (skype_) {
         skype_->Unadvise(statusKey_);
     }
+    offer_->SetListener(offer::CWindowOffer::Listener());  // nobody shows a closed window
     // The window and its item are let go even when the bar refuses to go:
     // nothing of a closed window may be touched again.
     struct LetGo {
@@ -86,6 +98,25 @@ void CInspector::ChangeConnectionStatus(ConnectionStatus status, ConnectionStatu
     if (status == kConnectionOnline) {
         OnItemChange(L"");
     } else {
-        toolbar_.ItemChange();
+        PrepareOffer();
+        offer_->ItemChange();
+        ShowOffer();
     }
+}
+
+void CInspector::LoadToolbar() {
+    // Word's command bars are Word's own, wherever it edits.
+    if (inspector_.EditorType() == outlook::editor_type::kWord) {
+        return;
+    }
+    if (ribbon_ &&
+        !settings::ReadBoolean(settings::kClassicToolbar, settings::kDefaultClassicToolbar)) {
+        return;
+    }
+    toolbar_.Load(inspector_.CommandBars(), false);
+    toolbar_.Show(true);
+}
+
+void CInspector::PrepareOffer() {
+    offer_->ShowBoxes(inspector_ && (toolbar_.IsLoaded() || ribbon_));
 }

@@ -1,9 +1,15 @@
 // CInspector: the controller of one Outlook item window (an Inspector on a
-// contact or a mail). It owns the window's toolbar, follows the item's
-// property changes and Skype's connection status, and takes everything
-// down when the window closes. CContactInspector and CMailInspector
-// (ContactInspectorController.h, MailInspectorController.h) build the item
-// wrapper the toolbar shows.
+// contact or a mail). It owns the window's offer and toolbar, follows the
+// item's property changes and Skype's connection status, and takes
+// everything down when the window closes. CContactInspector and
+// CMailInspector (ContactInspectorController.h, MailInspectorController.h)
+// build the item wrapper the offer works out; the toolbar and, through the
+// listener, the ribbon show it.
+//
+// A window Word edits never gets the toolbar (its command bars are Word's);
+// Outlook 2010 and later, where Word edits every item, hook such windows for
+// the ribbon alone. There the toolbar is loaded only while the
+// "ClassicToolbar" setting is absent or true.
 //
 // The item is read once, at construction; the controller follows that item
 // until the window closes. After OnInspectorClose it is inert.
@@ -16,6 +22,7 @@
 #include "commandbars/Toolbar.h"
 #include "host/Dispatch.h"
 #include "host/TableSink.h"
+#include "offer/WindowOffer.h"
 #include "outlook/Application.h"
 #include "outlook/Inspector.h"
 #include "skype/ConnectionStatus.h"
@@ -46,19 +53,33 @@ class CInspector : private host::TableSink<CInspector, inspector_sink::kProperty
     virtual void OnChangeConnectionStatus(ConnectionStatus status) = 0;
 
     bool IsClosed() const { return !inspector_; }
+    // The window (null once closed) and what it offers.
+    const outlook::Inspector& GetWindow() const { return inspector_; }
+    const boost::shared_ptr<offer::CWindowOffer>& GetOffer() const { return offer_; }
+    offer::WindowKind GetKind() const { return kind_; }
     const CToolbar& GetToolbar() const { return toolbar_; }
 
     static const host::SinkTable& Sinks();
 
   protected:
-    // Reads the item, advises the sinks and follows Skype's status.
+    // Reads the item, advises the sinks and follows Skype's status;
+    // `listener` hears what changed in the offer, told it is a `kind` window.
     CInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-               const boost::shared_ptr<CSkype>& skype);
+               const boost::shared_ptr<CSkype>& skype, offer::WindowKind kind,
+               const offer::WindowListener& listener);
 
     // The derived controllers' shared status rule: same status, nothing;
     // online, the item again; otherwise no item.
     void ChangeConnectionStatus(ConnectionStatus status, ConnectionStatus* last);
+    // Loads and shows the toolbar, unless this window goes without it.
+    void LoadToolbar();
+    // Before the offer works an item out (its boxes only while a surface of
+    // an open window shows them), and after (the toolbar shows it).
+    void PrepareOffer();
+    void ShowOffer() { toolbar_.Refill(); }
 
+    // Made first: the toolbar shows it.
+    boost::shared_ptr<offer::CWindowOffer> offer_;
     // Members in the order the controller has always kept them.
     CToolbar toolbar_;
     boost::shared_ptr<CSkype> skype_;
@@ -66,6 +87,9 @@ class CInspector : private host::TableSink<CInspector, inspector_sink::kProperty
     outlook::Application application_;
     host::DispatchPtr currentItem_;
     std::string statusKey_;
+    // Outlook 2010 and later: the ribbon shows the offer too.
+    bool ribbon_ = false;
+    offer::WindowKind kind_;
 
   private:
     typedef host::TableSink<CInspector, inspector_sink::kPropertyChange> PropertyChangeSink;

@@ -16,19 +16,22 @@ CMailPtr MailOf(const host::DispatchPtr& currentItem, const outlook::Application
 
 CMailInspector::CMailInspector(const outlook::Application& application,
                                const outlook::Inspector& inspector,
-                               const boost::shared_ptr<CSkype>& skype)
-    : CInspector(application, inspector, skype) {
+                               const boost::shared_ptr<CSkype>& skype,
+                               const offer::WindowListener& listener)
+    : CInspector(application, inspector, skype, offer::WindowKind::kMail, listener) {
     TANDREL_TRACE("CMailInspector::CMailInspector");
-    const office::CommandBars commandBars = inspector_.CommandBars();
     const CMailPtr mail = MailOf(currentItem_, application_);
-    toolbar_.Load(commandBars, false);
-    toolbar_.Show(true);
-    toolbar_.ItemChange(mail);
+    LoadToolbar();
+    PrepareOffer();
+    offer_->ItemChange(mail);
+    ShowOffer();
 }
 
 void CMailInspector::OnItemChange(const wchar_t*) {
     TANDREL_TRACE("CMailInspector::OnItemChange");
-    toolbar_.ItemChange(MailOf(currentItem_, application_));
+    PrepareOffer();
+    offer_->ItemChange(MailOf(currentItem_, application_));
+    ShowOffer();
 }
 
 void CMailInspector::OnChangeConnectionStatus(ConnectionStatus status) {

@@ -9,7 +9,8 @@
 class CMailInspector : public CInspector {
   public:
     CMailInspector(const outlook::Application& application, const outlook::Inspector& inspector,
-                   const boost::shared_ptr<CSkype>& skype);
+                   const boost::shared_ptr<CSkype>& skype,
+                   const offer::WindowListener& listener = offer::WindowListener());
 
     void OnItemChange(const wchar_t* name) override;
     void OnChangeConnectionStatus(ConnectionStatus status) override;

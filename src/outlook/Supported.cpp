@@ -60,6 +60,8 @@ bool CSupported::IsSupportedFeature(const outlook::Application& application, int
             return !(version.major == 10 || (version.major == 9 && version.revision >= 4201));
         case kButtonPictures:
             return version.major > 9;
+        case kRibbon:
+            return version.major >= 14;
         default:
             return true;
     }

@@ -16,6 +16,9 @@ class CSupported {
         kEmailAddresses = 0,
         // Custom pictures and masks on the add-in's buttons.
         kButtonPictures = 1,
+        // The ribbon: Outlook 2010 and later ask for the add-in's own and
+        // no longer show its command bars but on the "Add-ins" tab.
+        kRibbon = 2,
     };
 
     struct Version {

@@ -23,11 +23,13 @@ constexpr char kPosition[] = "Position";              // number: toolbar dock po
 constexpr char kLeft[] = "Left";                      // number: toolbar left edge
 constexpr char kTop[] = "Top";                        // number: toolbar top edge
 constexpr char kRow[] = "Row";                        // number: toolbar row index
+constexpr char kClassicToolbar[] = "ClassicToolbar";  // boolean: toolbar in Outlook 2010 and later
 
 // What an absent value means.
 constexpr bool kDefaultAutoPrefix = false;
 constexpr bool kDefaultBypass = false;
 constexpr bool kDefaultSkypeName = true;
+constexpr bool kDefaultClassicToolbar = true;
 constexpr std::int32_t kDefaultPosition = 1;  // docked at the top
 
 // Skype's own installation record: HKEY_CURRENT_USER first, then

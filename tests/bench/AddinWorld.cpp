@@ -4,6 +4,7 @@
 
 #include "addin/Extensibility.h"
 #include "model/skype/SampleSkypeUsers.h"
+#include "ribbon/RibbonIds.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeProtocol.h"
 #include "util/Settings.h"
@@ -99,11 +100,30 @@ void AddinWorld::Connect() {
     Disconnect();
     entry_.reset(new addin::GuardedExtensibility(addin::CreateAddIn()));
     entry_->OnConnection(outlook.applicationObject(), addin::connect_mode::kStartup, nullptr);
+    if (ribbonOutlook_) {
+        ribbon_.reset(new model::ModelRibbon(*entry_->Ribbon(), &outlook.log()));
+        ribbon_->Load(ribbon::kExplorerRibbon);
+    }
+}
+
+void AddinWorld::UseOutlook2016() {
+    ribbonOutlook_ = true;
+    outlook.SetVersion(L"16.0.4266.1001");
+    model.registry.SetBinary(settings::kRoot, settings::kKeyPath, settings::kClassicToolbar, {0});
+}
+
+model::ModelRibbon::View AddinWorld::ContactsTab() const {
+    model::ModelRibbon::View view;
+    view.ribbonId = ribbon::kExplorerRibbon;
+    view.idMso = L"TabContacts";
+    view.context = window;
+    return view;
 }
 
 void AddinWorld::Attach() { model.desktop.Advance(skype_protocol::kDiscoveryPeriodMs); }
 
 void AddinWorld::Disconnect() {
+    ribbon_.reset();  // Office lets go of the ribbon first
     if (entry_) {
         entry_->OnDisconnection(addin::disconnect_mode::kHostShutdown);
         entry_.reset();

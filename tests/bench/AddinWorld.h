@@ -12,6 +12,7 @@
 
 #include "addin/GuardedExtensibility.h"
 #include "model/ModelPlatform.h"
+#include "model/office/ModelRibbon.h"
 #include "model/outlook/ModelOutlook.h"
 #include "model/skype/ModelSkype.h"
 #include "model/skype/ModelSkypeProcess.h"
@@ -41,6 +42,13 @@ class AddinWorld {
     void Disconnect();
     // Connect, Attach, and the toolbar showing a first selection.
     void Start();
+    // From the next Connect: Outlook 2016, whose ribbon Office loads right
+    // after the add-in connects, without the classic toolbar.
+    void UseOutlook2016();
+    // Office's ribbon while an Outlook 2016 is connected, else null; the
+    // Home tab of the window's contacts folder.
+    model::ModelRibbon* ribbon() const { return ribbon_.get(); }
+    model::ModelRibbon::View ContactsTab() const;
 
     // The n-th friend's handle ("friend.00042", in no sorted order).
     std::string Handle(std::size_t index) const;
@@ -67,6 +75,8 @@ class AddinWorld {
   private:
     model::ModelSkypeProcess skypeProcess_;
     std::unique_ptr<addin::GuardedExtensibility> entry_;
+    bool ribbonOutlook_ = false;
+    std::unique_ptr<model::ModelRibbon> ribbon_;
 };
 
 }  // namespace bench

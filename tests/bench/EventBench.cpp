@@ -1,5 +1,6 @@
 // Outlook's events as the add-in handles them, with n friends in Skype and
-// n contacts: a selection change (a contact, a mail), a contact Inspector
+// n contacts: a selection change (a contact, a mail; a contact in Outlook
+// 2016, with Office's redrawing of the ribbon), a contact Inspector
 // opening, the first attach with the toolbar up, a right-click and a click
 // on the toolbar's call button. Beside the time each reports, per event,
 // the calls the add-in made on Outlook and Office objects ("host_calls",
@@ -8,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "AddinWorld.h"
 #include "commandbars/Toolbar.h"
@@ -83,6 +85,37 @@ void BM_SelectMail(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SelectMail)->Apply(Sizes);
+
+// In Outlook 2016 without the classic toolbar, the user selects one contact,
+// then another, and Office redraws the Home tab: the add-in invalidates the
+// boxes that changed, and Office asks their text again (each callback reads
+// its IRibbonControl: those reads are host calls too). A box's list is
+// asked for when the user opens it, not here.
+void BM_SelectContactRibbon(benchmark::State& state) {
+    bench::AddinWorld world(Size(state));
+    world.UseOutlook2016();
+    world.Start();
+    const model::ModelRibbon::View tab = world.ContactsTab();
+    std::vector<const model::RibbonNode*> boxes;
+    for (const wchar_t* name : {L"skype", L"skypeout"}) {
+        boxes.push_back(world.ribbon()->Find(tab, name, "comboBox"));
+    }
+    world.ClearCounts();
+    EventCounts counts(state, world);
+    double invalidated = 0;
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        world.window->Select({++turn % 2 ? world.withoutSkypeName : world.withSkypeName});
+        for (const model::RibbonNode* box : boxes) world.ribbon()->Text(tab, *box);
+        state.PauseTiming();
+        invalidated += static_cast<double>(world.HostCallsOf("InvalidateControl"));
+        counts.Take();
+        state.ResumeTiming();
+    }
+    state.counters["invalidated"] =
+        benchmark::Counter(invalidated, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_SelectContactRibbon)->Apply(Sizes);
 
 // The user opens the contact with a Skype name: its window, its toolbar,
 // the toolbar filled. The window closes between openings (not timed).

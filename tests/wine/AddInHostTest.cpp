@@ -276,6 +276,42 @@ TEST_F(AddInHost, EndToEndTheUserCallsContactsFromTheToolbarAndTheContextMenu) {
     EXPECT_TRUE(OurKeys().empty());
 }
 
+TEST_F(AddInHost, EndToEndOutlook2016CallsContactsFromTheRibbonAndARightClick) {
+    ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
+    // Without the classic toolbar every step goes through the ribbon: Office
+    // asks the DLL for IRibbonExtensibility, checks each customUI and calls
+    // the callbacks by name through its IDispatch.
+    const BYTE off = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel",
+                                             L"ClassicToolbar", REG_BINARY, &off, sizeof off));
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("outlook 2016\n"
+                                            "skype start\n"
+                                            "outlook start\n"
+                                            "expect-skype NAME Tandrel\n"
+                                            "folder Contacts\n"
+                                            // The group offers Bob, whom Skype knows by name.
+                                            "select Bob Builder\n"
+                                            "expect-combo Skype: bob.builder\n"
+                                            "click call\n"
+                                            "expect-skype CALL bob.builder\n"
+                                            // Typed into the ribbon's box, then called.
+                                            "type skype echo123\n"
+                                            "click chat\n"
+                                            "expect-skype OPEN IM echo123\n"
+                                            // The item context menu offers Alice's entries.
+                                            "select Alice Wonder\n"
+                                            "rightclick\n"
+                                            "expect-menu Call Contact via Skype\n"
+                                            "click Call Contact via Skype\n"
+                                            "expect-skype CALL alice.wonder\n"
+                                            // A contact's window: the group on its tab.
+                                            "open Carol Nguyen\n"
+                                            "expect-combo skype carol.nguyen\n"
+                                            "close\n"
+                                            "outlook quit\n"
+                                            "expect-unloaded tandrel.Connect\n"));
+}
+
 TEST_F(AddInHost, EndToEndTheUserAnswersTheAddInsDialogs) {
     ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
     // Bob's number is national: the country chooser asks which country.

@@ -2,9 +2,9 @@
 // machinery (under Wine), with a recording add-in object behind
 // addin::Extensibility: the interfaces it answers, reference counts and the
 // module's unload answer, the factory's refusals, the order of Outlook's
-// calls, failures of the add-in kept inside, and a late-bound OnConnection
+// calls, failures of the add-in kept inside, a late-bound OnConnection
 // through the type information built at run time (Wine has no add-in
-// designer type library).
+// designer type library), and the ribbon's calls passed on by name.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -27,6 +27,7 @@
 #include "win32/com/ComGuid.h"
 #include "win32/server/AddInClassFactory.h"
 #include "win32/server/Extensibility2.h"
+#include "win32/server/RibbonInterfaces.h"
 
 namespace {
 
@@ -40,12 +41,45 @@ struct Record {
     bool destroyed = false;
     // Run at the start of every call; may throw or answer for it.
     std::function<host::HResult(const std::string&)> answer;
+    // The ribbon's calls: the customUIs asked for, the arguments a callback
+    // got (declaration order).
+    std::vector<std::wstring> ribbonIds;
+    std::vector<host::Variant> callbackArgs;
+};
+
+// A ribbon side with one callback, "Echo", which answers the number of its
+// arguments.
+class RecordingRibbon : public ribbon::RibbonExtensibility {
+  public:
+    static constexpr host::DispId kEcho = 1001;
+    explicit RecordingRibbon(Record* record) : record_(record) {}
+
+    std::wstring GetCustomUI(const std::wstring& ribbonId) override {
+        record_->ribbonIds.push_back(ribbonId);
+        return ribbonId == L"Microsoft.Outlook.Explorer" ? L"<customUI/>" : L"";
+    }
+    host::HResult GetIdOfName(const std::wstring& name, host::DispId* id) override {
+        if (name != L"Echo") return host::hr::kUnknownName;
+        *id = kEcho;
+        return host::hr::kOk;
+    }
+    host::HResult Invoke(host::DispId id, const std::vector<host::Variant>& args,
+                         host::Variant* result) override {
+        if (id != kEcho) return host::hr::kMemberNotFound;
+        record_->callbackArgs = args;
+        *result = host::Variant::I4(static_cast<std::int32_t>(args.size()));
+        return host::hr::kOk;
+    }
+
+  private:
+    Record* record_;
 };
 
 class RecordingAddIn : public addin::Extensibility {
   public:
-    explicit RecordingAddIn(Record* record) : record_(record) {}
+    explicit RecordingAddIn(Record* record) : record_(record), ribbon_(record) {}
     ~RecordingAddIn() override { record_->destroyed = true; }
+    ribbon::RibbonExtensibility* Ribbon() override { return &ribbon_; }
 
     host::HResult OnConnection(const host::DispatchPtr& application, std::int32_t mode,
                                const host::DispatchPtr& instance) override {
@@ -66,6 +100,7 @@ class RecordingAddIn : public addin::Extensibility {
         return record_->answer ? record_->answer(call) : host::hr::kOk;
     }
     Record* record_;
+    RecordingRibbon ribbon_;
 };
 
 const CLSID kClsid = win32::ToNativeGuid(addin::kCLSID_Connect);
@@ -116,7 +151,7 @@ class ComServer : public ::testing::Test {
     ComPtr<IDispatch> exposedApplication, exposedInstance;
 };
 
-TEST_F(ComServer, ConnectAnswersItsThreeInterfacesAsOneObject) {
+TEST_F(ComServer, ConnectAnswersItsFourInterfacesAsOneObject) {
     ComPtr<IDTExtensibility2> connect = Create();
     ASSERT_TRUE(connect);
     ComPtr<IUnknown> identity;
@@ -128,6 +163,7 @@ TEST_F(ComServer, ConnectAnswersItsThreeInterfacesAsOneObject) {
         {IID_IUnknown, S_OK},
         {IID_IDispatch, S_OK},
         {win32::kIID_IDTExtensibility2, S_OK},
+        {__uuidof(IRibbonExtensibility), S_OK},
         {IID_IClassFactory, E_NOINTERFACE},
         {IID_IConnectionPointContainer, E_NOINTERFACE},
         {IID_IPersist, E_NOINTERFACE},
@@ -388,6 +424,65 @@ TEST_F(ComServer, OnConnectionCanBeInvokedByNameThroughTheTypeInformation) {
     EXPECT_EQ((std::vector<std::string>{"OnConnection 3", "OnDisconnection 1"}), record.calls);
     EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, connect->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD,
                                                        &params, &result, nullptr, nullptr));
+}
+
+TEST_F(ComServer, TheRibbonsCallsReachTheAddInByName) {
+    ComPtr<IDTExtensibility2> connect = Create();
+    ComPtr<IRibbonExtensibility> ribbon;
+    ASSERT_EQ(S_OK, connect.As(&ribbon));
+    BSTR explorer = SysAllocString(L"Microsoft.Outlook.Explorer");
+    BSTR other = SysAllocString(L"Microsoft.Outlook.Task");
+    BSTR xml = reinterpret_cast<BSTR>(1);
+    EXPECT_EQ(S_OK, ribbon->GetCustomUI(explorer, &xml));
+    EXPECT_STREQ(L"<customUI/>", xml);
+    SysFreeString(xml);
+    EXPECT_EQ(S_OK, ribbon->GetCustomUI(other, &xml));
+    EXPECT_EQ(nullptr, xml);  // a ribbon not extended: nothing
+    EXPECT_EQ(E_POINTER, ribbon->GetCustomUI(explorer, nullptr));
+    EXPECT_EQ((std::vector<std::wstring>{L"Microsoft.Outlook.Explorer", L"Microsoft.Outlook.Task"}),
+              record.ribbonIds);
+    SysFreeString(explorer);
+    SysFreeString(other);
+
+    // Names IDTExtensibility2 does not have are the callbacks'.
+    const struct {
+        const wchar_t* name;
+        HRESULT expected;
+        DISPID id;
+    } names[] = {{L"OnConnection", S_OK, 1},
+                 {L"Echo", S_OK, RecordingRibbon::kEcho},
+                 {L"Nothing", DISP_E_UNKNOWNNAME, DISPID_UNKNOWN}};
+    for (const auto& n : names) {
+        LPOLESTR name = const_cast<LPOLESTR>(n.name);
+        DISPID id = 0;
+        EXPECT_EQ(n.expected, connect->GetIDsOfNames(IID_NULL, &name, 1, 0, &id)) << n.name;
+        EXPECT_EQ(n.id, id) << n.name;
+    }
+
+    // Office's order: the last argument first.
+    VARIANT args[2];
+    args[0].vt = VT_I4;
+    args[0].lVal = 7;
+    args[1].vt = VT_BSTR;
+    args[1].bstrVal = SysAllocString(L"first");
+    DISPPARAMS params = {args, nullptr, 2, 0};
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(S_OK, connect->Invoke(RecordingRibbon::kEcho, IID_NULL, 0, DISPATCH_METHOD, &params,
+                                    &result, nullptr, nullptr));
+    EXPECT_EQ(VT_I4, result.vt);
+    EXPECT_EQ(2, result.lVal);
+    ASSERT_EQ(2u, record.callbackArgs.size());
+    EXPECT_EQ(L"first", record.callbackArgs[0].bstr());
+    EXPECT_EQ(7, record.callbackArgs[1].i4());
+    DISPID named = 0;
+    DISPPARAMS withNames = {args, &named, 2, 1};
+    EXPECT_EQ(DISP_E_NONAMEDARGS,
+              connect->Invoke(RecordingRibbon::kEcho, IID_NULL, 0, DISPATCH_METHOD, &withNames,
+                              &result, nullptr, nullptr));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, connect->Invoke(4242, IID_NULL, 0, DISPATCH_METHOD, &params,
+                                                     &result, nullptr, nullptr));
+    VariantClear(&args[1]);
 }
 
 }  // namespace

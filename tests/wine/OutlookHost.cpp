@@ -5,7 +5,10 @@
 // mailbox, presented as real COM objects. Its user follows a script in the
 // simulator's language (model/world/UserCommands.h: folder, select, open,
 // rightclick, click, type, answer, dialog, expect-combo, expect-menu,
-// expect-field, ...), where these commands are this host's own:
+// expect-field, outlook YEAR, ...), where these commands are this host's
+// own. As Outlook 2010 and later (outlook 2016) it reaches the first add-in
+// that answers IRibbonExtensibility for its ribbon (ComRibbonAddIn.h):
+// GetCustomUI, and callbacks by name through its IDispatch.
 //
 //   outlook start        every add-in set to load at start-up is created and
 //                        connected (ext_cm_Startup), then each hears
@@ -51,6 +54,7 @@
 #include <string>
 #include <vector>
 
+#include "ComRibbonAddIn.h"
 #include "HelperPrograms.h"
 #include "OutlookAddins.h"
 #include "ScreenHook.h"
@@ -224,6 +228,7 @@ class OutlookHost : public model::UserHost {
     }
 
     bool UnloadAddIns() override {
+        ribbon_.Detach();
         bool passed = true;
         for (ConnectedAddin& addin : connected_) {
             CustomArray custom;
@@ -240,6 +245,11 @@ class OutlookHost : public model::UserHost {
         connected_.clear();
         CoFreeUnusedLibrariesEx(0, 0);
         return passed;
+    }
+
+    // The first connected add-in that answers IRibbonExtensibility.
+    ribbon::RibbonExtensibility* Ribbon() override {
+        return ribbon_.attached() ? &ribbon_ : nullptr;
     }
 
     void AnswerNextBox(int answer) override { screen_.QueueAnswer(answer); }
@@ -339,12 +349,14 @@ class OutlookHost : public model::UserHost {
             return false;
         }
         connected_.push_back(addin);
+        if (!ribbon_.attached() && ribbon_.Attach(addin.object.Get())) ribbonProgId_ = progId;
         return true;
     }
 
     bool Disconnect(const std::wstring& progId) {
         auto found = Find(progId);
         if (found == connected_.end()) return Fail(Utf8FromWide(progId) + " is not connected");
+        if (progId == ribbonProgId_) ribbon_.Detach();
         CustomArray custom;
         const HRESULT hr = found->object->OnDisconnection(ext_dm_UserClosed, custom.get());
         connected_.erase(found);
@@ -408,6 +420,9 @@ class OutlookHost : public model::UserHost {
     SkypeProcess skype_;
     ComPtr<IDispatch> application_;
     std::vector<ConnectedAddin> connected_;
+    // Office's way to the ribbon side of the add-in that has one.
+    outlook_host::ComRibbonAddIn ribbon_;
+    std::wstring ribbonProgId_;
     std::map<std::wstring, ServingModule> modules_;
 };
 

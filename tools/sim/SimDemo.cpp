@@ -55,6 +55,31 @@ echo == 10. Outlook closes ==
 outlook quit
 settings
 echo
+echo == 11. Outlook 2016: a Tandrel group on the Home tab; the toolbar moves to the Add-ins tab ==
+outlook 2016
+outlook start
+wait 600
+folder Contacts
+select Alice Wonder
+click chat
+outlook quit
+echo
+echo == 12. "ClassicToolbar" off: the ribbon alone; a right-click offers the contact's entries ==
+set ClassicToolbar F
+outlook start
+wait 600
+folder Contacts
+select Alice Wonder
+rightclick
+click Call Contact via Skype
+echo
+echo == 13. Two contacts with Skype Names: a right-click offers a conference with both ==
+select Alice Wonder, Carol Nguyen
+rightclick
+click Start Skype Conference
+outlook quit
+unset ClassicToolbar
+echo
 echo == Done. Try "scripts/sim.sh -i" for the prompt, or "scripts/sim.sh FILE" for a script. ==
 )";
 

@@ -6,6 +6,7 @@
 //   tandrel-sim SCRIPT                run the commands in SCRIPT
 //   tandrel-sim -i                    the interactive prompt
 //   tandrel-sim --settings FILE.reg   merge FILE.reg into the registry first
+//   tandrel-sim --outlook YEAR        that year's Outlook (2016: the ribbon)
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,13 +20,15 @@
 namespace {
 
 const char kUsage[] =
-    "usage: tandrel-sim [--settings FILE.reg] [SCRIPT | -i]\n"
-    "  with no SCRIPT the built-in demo runs; -i opens the interactive prompt\n";
+    "usage: tandrel-sim [--settings FILE.reg] [--outlook YEAR] [SCRIPT | -i]\n"
+    "  with no SCRIPT the built-in demo runs; -i opens the interactive prompt;\n"
+    "  --outlook 2016 (or another year) starts that Outlook instead of 2003\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> settingsFiles;
+    std::string outlookYear;
     std::string script;
     bool interactive = false;
     bool help = false;
@@ -33,6 +36,8 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "--settings" && i + 1 < argc) {
             settingsFiles.push_back(argv[++i]);
+        } else if (argument == "--outlook" && i + 1 < argc) {
+            outlookYear = argv[++i];
         } else if (argument == "-i" || argument == "--interactive") {
             interactive = true;
         } else if (argument == "-h" || argument == "--help") {
@@ -63,6 +68,11 @@ int main(int argc, char** argv) {
             if (errors.empty()) std::cerr << file << ": cannot be read\n";
             return 1;
         }
+    }
+
+    if (!outlookYear.empty() && !user.SetVersion(outlookYear)) {
+        std::cerr << kUsage;
+        return 2;
     }
 
     model::Script::Options options;

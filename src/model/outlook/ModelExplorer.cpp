@@ -7,9 +7,14 @@
 
 namespace model {
 
-ModelSelection::ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items)
-    : ModelObject("Selection", log), items_(items) {
+ModelSelection::ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items,
+                               const host::DispatchPtr& parent)
+    : ModelObject("Selection", log), items_(items), parent_(parent) {
     Implements(outlook::kIID_Selection);
+    DefineProperty("Parent", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        *result = host::Variant::Object(parent_);
+        return host::hr::kOk;
+    });
     DefineProperty("Count", [this](const std::vector<host::Variant>&, host::Variant* result) {
         *result = host::Variant::I4(CountOf(items_.size()));
         return host::hr::kOk;
@@ -34,8 +39,7 @@ ModelExplorer::ModelExplorer(CallLog* log, const ModelFolderPtr& folder)
                    });
     DefineProperty("Selection", [this](const std::vector<host::Variant>&, host::Variant* result) {
         if (!selectionUnavailable_) {
-            *result = host::Variant::Object(
-                boost::shared_ptr<ModelSelection>(new ModelSelection(log_, selection_)));
+            *result = host::Variant::Object(SelectionObject());
         } else {
             *result = host::Variant::Object(host::DispatchPtr());
         }
@@ -54,6 +58,10 @@ ModelExplorer::ModelExplorer(CallLog* log, const ModelFolderPtr& folder)
         Close();
         return host::hr::kOk;
     });
+}
+
+host::DispatchPtr ModelExplorer::SelectionObject() {
+    return host::DispatchPtr(new ModelSelection(log_, selection_, shared_from_this()));
 }
 
 void ModelExplorer::Fire(host::DispId dispid, const std::vector<host::Variant>& args) {

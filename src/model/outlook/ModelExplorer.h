@@ -11,13 +11,16 @@
 
 namespace model {
 
-// A snapshot of the items selected when it was asked for.
+// A snapshot of the items selected when it was asked for; its Parent is
+// the Explorer it was asked of.
 class ModelSelection : public ModelObject {
   public:
-    ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items);
+    ModelSelection(CallLog* log, const std::vector<ModelItemPtr>& items,
+                   const host::DispatchPtr& parent = host::DispatchPtr());
 
   private:
     std::vector<ModelItemPtr> items_;
+    host::DispatchPtr parent_;
 };
 
 class ModelExplorer : public ModelObject {
@@ -46,6 +49,9 @@ class ModelExplorer : public ModelObject {
     void SetSelectionUnavailable(bool unavailable) { selectionUnavailable_ = unavailable; }
     // The user right-clicks the selection (Office's context menu).
     ModelCommandBarPtr RightClick() { return commandBars_->RightClick(); }
+    // A snapshot of the selection as Selection answers it (not recorded):
+    // what Office names as the Context of an item context menu's controls.
+    host::DispatchPtr SelectionObject();
 
     // Called by Explorers when it takes the window (for Close).
     void AttachTo(const boost::weak_ptr<class ModelWindows>& owner) { owner_ = owner; }

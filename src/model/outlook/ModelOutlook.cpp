@@ -109,6 +109,8 @@ host::DispatchPtr ModelOutlook::applicationObject() const { return application_;
 
 void ModelOutlook::SetVersion(const std::wstring& version) { application_->SetVersion(version); }
 
+std::wstring ModelOutlook::version() const { return application_->version(); }
+
 ModelFolderPtr ModelOutlook::AddFolder(const ModelFolderPtr& parent, const std::wstring& name,
                                        int defaultItemType) {
     return parent->AddFolder(name, defaultItemType);

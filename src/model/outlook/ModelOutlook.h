@@ -39,6 +39,8 @@ class ModelOutlook {
     host::DispatchPtr applicationObject() const;
     outlook::Application application() const { return outlook::Application(applicationObject()); }
     void SetVersion(const std::wstring& version);
+    // What Application.Version answers.
+    std::wstring version() const;
 
     // The folder tree.
     const ModelFolderPtr& mailbox() const { return mailbox_; }
@@ -100,6 +102,7 @@ class ModelApplication : public ModelObject {
     void SetVersion(const std::wstring& version) {
         SetValue("Version", host::Variant::Bstr(version));
     }
+    std::wstring version() const { return Value("Version").ToText(); }
     void SetActiveExplorer(const ModelExplorerPtr& explorer) { activeExplorer_ = explorer; }
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
 

@@ -31,6 +31,9 @@ class InProcessAddIn {
     bool connected() const { return entry_ && entry_->connected(); }
     // The add-in object while one is loaded, else null.
     CConnect* object() const { return object_.get(); }
+    // Its ribbon's side, reached as the COM object passes it on; null
+    // while none is loaded.
+    ribbon::RibbonExtensibility* Ribbon() const { return entry_ ? entry_->Ribbon() : nullptr; }
 
   private:
     boost::shared_ptr<CConnect> object_;

@@ -1,7 +1,6 @@
 #include "model/world/OutlookUser.h"
 
 #include <algorithm>
-#include <cstring>
 #include <sstream>
 
 #include "commandbars/Toolbar.h"
@@ -11,6 +10,7 @@
 #include "model/outlook/Mailbox.h"
 #include "model/world/ScriptText.h"
 #include "office/OfficeIds.h"
+#include "outlook/Supported.h"
 #include "resources/StringIds.h"
 
 namespace model {
@@ -32,18 +32,6 @@ std::wstring ResolveWord(const std::string& name) {
         if (lower == each.word && ModelResources().LoadText(each.tooltip, &tooltip)) return tooltip;
     }
     return WideFromUtf8(name);
-}
-
-// A drawn line without its tooltip and pictures: what a glance shows.
-std::string Glance(std::string line) {
-    for (const char* part : {" tooltip \"", " picture ", " mask "}) {
-        const std::size_t at = line.find(part);
-        if (at == std::string::npos) continue;
-        std::size_t end = line.find(part[1] == 't' ? '"' : ' ', at + std::strlen(part));
-        if (end != std::string::npos && part[1] == 't') ++end;
-        line.erase(at, end == std::string::npos ? std::string::npos : end - at);
-    }
-    return line;
 }
 
 std::string Joined(const std::vector<std::string>& names) {
@@ -95,8 +83,9 @@ bool OutlookUser::Start(const ModelFolderPtr& folder) {
         explorer_.reset();
         return false;
     }
+    const bool ribbonSound = !ShowsRibbon() || StartRibbon();
     Draw();
-    return true;
+    return ribbonSound;
 }
 
 bool OutlookUser::Quit() {
@@ -105,6 +94,8 @@ bool OutlookUser::Quit() {
     if (inspector_) inspector_->Close();
     inspector_.reset();
     contextMenu_.reset();
+    ribbonMenu_ = ModelRibbon::View();
+    ribbon_.reset();  // Office lets go of the ribbon before the add-ins
     const bool unloaded = host_.UnloadAddIns();
     explorer_->Close();
     explorer_.reset();
@@ -124,6 +115,7 @@ bool OutlookUser::SwitchFolder(const std::string& path) {
     }
     out_.Event("The user opens the folder " + Utf8FromWide(folder->name()));
     contextMenu_.reset();
+    ribbonMenu_ = ModelRibbon::View();
     explorer_->SwitchFolder(folder);
     explorer_->SwitchView();  // Outlook shows the new folder in its own view
     host_.ShowScreen();
@@ -155,6 +147,7 @@ bool OutlookUser::Select(const std::vector<std::string>& names) {
     out_.Event(items.empty() ? std::string("The user selects nothing")
                              : "The user selects " + Joined(names));
     contextMenu_.reset();
+    ribbonMenu_ = ModelRibbon::View();
     explorer_->Select(items);
     host_.ShowScreen();
     Draw();
@@ -166,12 +159,17 @@ bool OutlookUser::Open(const std::string& name, int editorType) {
     const ModelItemPtr item = FindItem(name);
     if (!item) return false;
     if (inspector_) inspector_->Close();
-    out_.Event("The user opens \"" + ItemName(item) + "\"" +
-               (editorType == outlook::editor_type::kWord ? " (Word is the editor)" : ""));
-    inspector_ = outlook_.OpenInspector(item, editorType);
+    // Outlook 2007 and later edit every item with Word.
+    const bool wordAlways = CSupported::ParseVersion(Utf8FromWide(outlook_.version())).major >= 12;
+    out_.Event(
+        "The user opens \"" + ItemName(item) + "\"" +
+        (editorType == outlook::editor_type::kWord && !wordAlways ? " (Word is the editor)" : ""));
+    inspector_ =
+        outlook_.OpenInspector(item, wordAlways ? outlook::editor_type::kWord : editorType);
+    const bool ribbonSound = !ribbon_ || OpenItemRibbon(item);
     host_.ShowScreen();
     Draw();
-    return true;
+    return ribbonSound;
 }
 
 bool OutlookUser::CloseItem() {
@@ -189,6 +187,7 @@ bool OutlookUser::CloseItem() {
 
 bool OutlookUser::CloseMenu() {
     if (!NeedOutlook()) return false;
+    ribbonMenu_ = ModelRibbon::View();
     explorer_->commandBars()->CloseContextMenu();
     contextMenu_.reset();
     out_.Event("The context menu closes");
@@ -198,6 +197,12 @@ bool OutlookUser::CloseMenu() {
 bool OutlookUser::RightClick() {
     if (!NeedOutlook()) return false;
     out_.Event("The user right-clicks the selection");
+    if (ribbon_) {
+        RightClickRibbon();  // the command bars have no context menu here
+        host_.ShowScreen();
+        Draw();
+        return true;
+    }
     contextMenu_ = explorer_->RightClick();
     host_.ShowScreen();
     Draw();
@@ -207,6 +212,8 @@ bool OutlookUser::RightClick() {
 bool OutlookUser::Click(const std::string& name) {
     if (!NeedOutlook()) return false;
     const std::wstring wanted = ResolveWord(name);
+    bool clicked = false;
+    if (ClickRibbon(wanted, &clicked)) return clicked;
     ModelCommandBarControlPtr control;
     if (contextMenu_) {
         control = FindControl(*contextMenu_->controls(), wanted, office::control_type::kButton);
@@ -250,6 +257,7 @@ ModelCommandBarComboBoxPtr OutlookUser::FindCombo(const std::string& name) const
 
 bool OutlookUser::Type(const std::string& combo, const std::string& text) {
     if (!NeedOutlook()) return false;
+    if (TypeRibbon(combo, text)) return true;
     const ModelCommandBarComboBoxPtr box = FindCombo(combo);
     if (!box) {
         out_.Error("no combo box \"" + combo + "\" in the window in front");
@@ -285,6 +293,9 @@ void OutlookUser::ActInDialog(const std::vector<DialogAction>& actions) {
 
 bool OutlookUser::ExpectCombo(const std::string& combo, const std::string& text) {
     if (!NeedOutlook()) return false;
+    bool inRibbon = false;
+    const bool shownOnRibbon = ExpectRibbonCombo(combo, text, &inRibbon);
+    if (inRibbon) return shownOnRibbon;
     const ModelCommandBarComboBoxPtr box = FindCombo(combo);
     if (!box) {
         out_.Error("no combo box \"" + combo + "\" in the window in front");
@@ -299,6 +310,12 @@ bool OutlookUser::ExpectCombo(const std::string& combo, const std::string& text)
 
 bool OutlookUser::ExpectMenu(const std::string& entry) {
     if (!NeedOutlook()) return false;
+    if (!ribbonMenu_.idMso.empty()) {
+        const RibbonNode* found = ribbon_->Find(ribbonMenu_, WideFromUtf8(entry));
+        if (found && ribbon_->Shown(ribbonMenu_, *found)) return true;
+        out_.Error("no entry \"" + entry + "\" in the context menu");
+        return false;
+    }
     if (!contextMenu_) {
         out_.Error("no context menu is open");
         return false;
@@ -324,16 +341,25 @@ bool OutlookUser::ExpectField(const std::string& field) {
     return false;
 }
 
-void OutlookUser::Draw() {
-    if (!Running()) return;
+void OutlookUser::DrawToolbar(const std::string& indent, bool sayWhenNone) {
     const ModelCommandBarsPtr bars = FrontBars();
     const ModelCommandBarPtr bar = bars ? bars->FindBar(CToolbar::kBarName) : nullptr;
-    out_.Detail(inspector_ ? "[item window]" : "[folder window]");
+    if (!bar && !sayWhenNone) return;
     std::istringstream lines(bar ? DescribeBar(*bar) : "(no Tandrel toolbar)");
     for (std::string line; std::getline(lines, line);) {
         if (out_.brief() && line.compare(0, 2, "  ") == 0) continue;  // the Help menu's items
-        out_.Detail("  " + (out_.brief() ? Glance(line) : line));
+        out_.Detail(indent + (out_.brief() ? Glance(line) : line));
     }
+}
+
+void OutlookUser::Draw() {
+    if (!Running()) return;
+    out_.Detail(inspector_ ? "[item window]" : "[folder window]");
+    if (ribbon_) {
+        DrawRibbon();
+        return;
+    }
+    DrawToolbar("  ", true);
     if (contextMenu_ && !inspector_) {
         out_.Detail("[context menu]");
         std::istringstream menu(DescribeControls(*contextMenu_->controls()));

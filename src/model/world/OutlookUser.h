@@ -11,11 +11,23 @@
 // their popups. The toolbar's icon buttons also answer to the words "call",
 // "chat", "skypeout" and "buy": each names the button whose tooltip is
 // the string table's text for it.
+//
+// Outlook 2010 and later (SetVersion) show the ribbon: Office asks the
+// add-in for the folder windows' customUI when Outlook starts and for an
+// item window's when the first of its kind opens (model/office/ModelRibbon.h),
+// Word edits every item (as from Outlook 2007 on), a right-click opens the
+// ribbon's item context menu (the command bars have none there), and the
+// window in front is drawn as its Home or item tab with the add-in's group,
+// then the "Add-ins" tab with the toolbar when it is there. The user's
+// actions look in the ribbon's context menu and group first, then in the
+// command bars, by the same names.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "model/office/ModelRibbon.h"
 #include "model/outlook/ModelOutlook.h"
 #include "model/world/Printer.h"
 #include "model/world/UserHost.h"
@@ -33,6 +45,12 @@ class OutlookUser {
     OutlookUser& operator=(const OutlookUser&) = delete;
 
     // Each action answers false after printing why it could not be done.
+
+    // The Outlook of that year ("2003", "2016", ...) from its next start;
+    // refused while Outlook runs and for a year there was none.
+    bool SetVersion(const std::string& year);
+    // Whether this Outlook shows the ribbon (2010 and later).
+    bool ShowsRibbon() const;
 
     // Outlook starts with one window on `folder` (the Inbox when null) and
     // loads its add-ins.
@@ -75,6 +93,12 @@ class OutlookUser {
     ModelCommandBarsPtr FrontBars() const;
     // The combo box named `name` in front, or null.
     ModelCommandBarComboBoxPtr FindCombo(const std::string& name) const;
+    // Office's ribbon while Outlook runs with one (null otherwise), and the
+    // tab of the window in front (its idMso empty when it has none of ours).
+    ModelRibbon* ribbon() const { return ribbon_.get(); }
+    ModelRibbon::View FrontTab() const;
+    // The ribbon's item context menu while it is open (idMso empty: none).
+    const ModelRibbon::View& RibbonMenu() const { return ribbonMenu_; }
 
     // How the user names an item: a contact's or a list's name, a mail's
     // or an appointment's subject.
@@ -83,6 +107,20 @@ class OutlookUser {
   private:
     bool NeedOutlook();
     ModelItemPtr FindItem(const std::string& name) const;
+    // The toolbar in front, each line after `indent`.
+    void DrawToolbar(const std::string& indent, bool sayWhenNone);
+    // The ribbon's part of the actions (OutlookUserRibbon.cpp).
+    // False after printing what Office found wrong with the add-in's ribbon.
+    bool StartRibbon();
+    bool OpenItemRibbon(const ModelItemPtr& item);
+    void RightClickRibbon();
+    void DrawRibbon();
+    bool ClickRibbon(const std::wstring& name, bool* clicked);
+    bool TypeRibbon(const std::string& combo, const std::string& text);
+    bool ExpectRibbonCombo(const std::string& combo, const std::string& text, bool* found);
+    // Prints what Office found wrong with the add-in's ribbon since last;
+    // false when it found anything.
+    bool ReportRibbonProblems();
 
     ModelOutlook& outlook_;
     UserHost& host_;
@@ -90,6 +128,10 @@ class OutlookUser {
     ModelExplorerPtr explorer_;
     ModelInspectorPtr inspector_;
     ModelCommandBarPtr contextMenu_;
+    std::unique_ptr<ModelRibbon> ribbon_;
+    // The ribbon's item context menu while open (idMso empty: none).
+    ModelRibbon::View ribbonMenu_;
+    std::size_t ribbonProblemsShown_ = 0;
 };
 
 }  // namespace model

@@ -1,6 +1,7 @@
 #include "model/world/Printer.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
 #include "model/world/ScriptText.h"
@@ -39,6 +40,17 @@ void Printer::Details(const std::string& text, const std::string& indent) {
 }
 
 void Printer::Error(const std::string& text) { out_ << "error: " << text << '\n'; }
+
+std::string Glance(std::string line) {
+    for (const char* part : {" tooltip \"", " picture ", " mask "}) {
+        const std::size_t at = line.find(part);
+        if (at == std::string::npos) continue;
+        std::size_t end = line.find(part[1] == 't' ? '"' : ' ', at + std::strlen(part));
+        if (end != std::string::npos && part[1] == 't') ++end;
+        line.erase(at, end == std::string::npos ? std::string::npos : end - at);
+    }
+    return line;
+}
 
 void Printer::Prompt(const std::string& text) { out_ << text << std::flush; }
 

@@ -43,4 +43,7 @@ class Printer {
     bool brief_ = false;
 };
 
+// A drawn line without its tooltip, pictures and mask: what a glance shows.
+std::string Glance(std::string line);
+
 }  // namespace model

@@ -53,10 +53,15 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
 
     script.Describe("Outlook with the whole add-in, and its user:");
     script.Describe("outlook start | outlook quit", "Outlook starts (loading Tandrel) or closes");
+    script.Describe("outlook YEAR",
+                    "the Outlook of that year from its next start (2003 unless\n"
+                    "told: 2000 to 2021; 2010 and later show the ribbon)");
     script.Add("outlook", [u, fail](const std::string& text) {
         if (text == "start") return u->Start();
         if (text == "quit") return u->Quit();
-        return fail("outlook takes start or quit");
+        long long year = 0;
+        if (ParseNumber(text, &year)) return u->SetVersion(text);
+        return fail("outlook takes start, quit or a year");
     });
     script.Describe("mailbox", "list the mailbox's folders and items");
     script.Add("mailbox", [u](const std::string&) {
@@ -82,9 +87,11 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
     script.Describe("click NAME",
                     "click a control by its caption, or its tooltip when\n"
                     "it has none (case and & aside); call, chat, skypeout\n"
-                    "and buy name the toolbar's icons");
+                    "and buy name the toolbar's icons. The ribbon's context\n"
+                    "menu and group come first, then the command bars");
     script.Add("click", [u](const std::string& text) { return u->Click(text); });
-    script.Describe("type skype|skypeout TEXT", "type into the toolbar's combo box");
+    script.Describe("type skype|skypeout TEXT",
+                    "type into the combo box (the ribbon's, else the toolbar's)");
     script.Add("type", [u](const std::string& text) {
         std::string rest;
         const std::string combo = FirstWord(text, &rest);
@@ -96,11 +103,15 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
         const std::string field = FirstWord(text, &rest);
         return u->Edit(field, rest);
     });
-    script.Describe("toolbar", "draw the toolbar in front (and the context menu)");
-    script.Add("toolbar", [u](const std::string&) {
-        u->Draw();
-        return true;
-    });
+    script.Describe("toolbar | ribbon",
+                    "draw the window in front (its ribbon tab, the toolbar)\n"
+                    "and the context menu");
+    for (const char* name : {"toolbar", "ribbon"}) {
+        script.Add(name, [u](const std::string&) {
+            u->Draw();
+            return true;
+        });
+    }
     script.Describe("output brief|full",
                     "leave out the buddy list's traffic, tooltips and\n"
                     "pictures, or show everything (the default)");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/ModelUi.h"
+#include "ribbon/RibbonExtensibility.h"
 
 namespace model {
 
@@ -24,6 +25,10 @@ class UserHost {
     virtual bool LoadAddIns(ModelOutlook& outlook) = 0;
     // Outlook closes: its add-ins are let go. False when one refused.
     virtual bool UnloadAddIns() = 0;
+    // The ribbon's side of the loaded add-in (IRibbonExtensibility and its
+    // callbacks by name), as Outlook 2010 and later reach it; null when no
+    // loaded add-in has one.
+    virtual ribbon::RibbonExtensibility* Ribbon() = 0;
 
     // The user's answer (platform::answer) to the next message box.
     virtual void AnswerNextBox(int answer) = 0;

@@ -60,6 +60,7 @@ class World : public UserHost {
     // dialogs, the model clock, the model Skype's log.
     bool LoadAddIns(ModelOutlook& outlook) override;
     bool UnloadAddIns() override;
+    ribbon::RibbonExtensibility* Ribbon() override { return addin.Ribbon(); }
     void AnswerNextBox(int answer) override;
     void ActInNextDialog(const std::vector<DialogAction>& actions) override;
     void ShowScreen() override;

@@ -2,8 +2,12 @@
 
 #include <oleauto.h>
 
+#include <string>
+#include <vector>
+
 #include "win32/com/ComDispatch.h"
 #include "win32/com/ComEntry.h"
+#include "win32/com/ComVariant.h"
 #include "win32/server/ExtensibilityTypeInfo.h"
 
 namespace win32 {
@@ -80,8 +84,22 @@ HRESULT STDMETHODCALLTYPE AddInObject::GetIDsOfNames(REFIID iid, LPOLESTR* names
     }
     return CatchAtEntry("Connect::GetIDsOfNames", [&] {
         ITypeInfo* info = nullptr;
-        const HRESULT hr = TypeInfo(&info);
-        return FAILED(hr) ? hr : DispGetIDsOfNames(info, names, count, ids);
+        HRESULT hr = TypeInfo(&info);
+        if (SUCCEEDED(hr)) {
+            hr = DispGetIDsOfNames(info, names, count, ids);
+        }
+        ribbon::RibbonExtensibility* ribbon = addIn_.Ribbon();
+        if (hr != DISP_E_UNKNOWNNAME || !ribbon || count == 0 || !names[0]) {
+            return hr;
+        }
+        host::DispId id = DISPID_UNKNOWN;
+        hr = ribbon->GetIdOfName(names[0], &id);
+        ids[0] = SUCCEEDED(hr) ? id : DISPID_UNKNOWN;
+        // A callback names no parameters.
+        for (UINT index = 1; index < count; ++index) {
+            ids[index] = DISPID_UNKNOWN;
+        }
+        return SUCCEEDED(hr) && count > 1 ? DISP_E_UNKNOWNNAME : hr;
     });
 }
 
@@ -94,6 +112,10 @@ HRESULT STDMETHODCALLTYPE AddInObject::Invoke(DISPID dispid, REFIID iid, LCID, W
     if (!IsEqualIID(iid, IID_NULL)) {
         return DISP_E_UNKNOWNINTERFACE;
     }
+    if (dispid < dispid::kOnConnection || dispid > dispid::kOnBeginShutdown) {
+        return CatchAtEntry("Connect::Invoke",
+                            [&] { return InvokeCallback(dispid, *params, result); });
+    }
     return CatchAtEntry("Connect::Invoke", [&] {
         ITypeInfo* info = nullptr;
         const HRESULT hr = TypeInfo(&info);
@@ -102,6 +124,48 @@ HRESULT STDMETHODCALLTYPE AddInObject::Invoke(DISPID dispid, REFIID iid, LCID, W
         return FAILED(hr) ? hr
                           : DispInvoke(static_cast<IDTExtensibility2*>(this), info, dispid, flags,
                                        params, result, exception, argError);
+    });
+}
+
+HRESULT AddInObject::InvokeCallback(DISPID dispid, const DISPPARAMS& params, VARIANT* result) {
+    ribbon::RibbonExtensibility* ribbon = addIn_.Ribbon();
+    if (!ribbon) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    if (params.cNamedArgs > 0) {
+        return DISP_E_NONAMEDARGS;
+    }
+    if (params.cArgs > 0 && !params.rgvarg) {
+        return E_POINTER;
+    }
+    // DISPPARAMS holds the last argument first.
+    std::vector<host::Variant> args;
+    for (UINT index = params.cArgs; index > 0; --index) {
+        args.push_back(FromVariant(params.rgvarg[index - 1]));
+    }
+    host::Variant answer;
+    const host::HResult hr = ribbon->Invoke(dispid, args, &answer);
+    if (FAILED(hr) || !result) {
+        return hr;
+    }
+    VariantInit(result);
+    return ToVariant(answer, result);
+}
+
+HRESULT STDMETHODCALLTYPE AddInObject::GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) {
+    if (!ribbonXml) {
+        return E_POINTER;
+    }
+    *ribbonXml = nullptr;
+    return CatchAtEntry("Connect::GetCustomUI", [&] {
+        ribbon::RibbonExtensibility* ribbon = addIn_.Ribbon();
+        const std::wstring id = ribbonId ? std::wstring(ribbonId, SysStringLen(ribbonId)) : L"";
+        const std::wstring xml = ribbon ? ribbon->GetCustomUI(id) : std::wstring();
+        if (xml.empty()) {
+            return S_OK;
+        }
+        *ribbonXml = SysAllocStringLen(xml.data(), static_cast<UINT>(xml.size()));
+        return *ribbonXml ? S_OK : E_OUTOFMEMORY;
     });
 }
 

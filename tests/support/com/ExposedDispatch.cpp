@@ -81,39 +81,6 @@ std::map<const void*, ExposedDispatch*>& Presented() {
     return presented;
 }
 
-// host -> COM: host objects as their COM objects, the rest as ComVariant
-// converts them (by-reference booleans keep pointing at the same storage).
-HRESULT ToExposedVariant(const host::Variant& value, VARIANT* out) {
-    const host::DispatchPtr object = value.object();
-    if (value.type() == host::VarType::Dispatch && object &&
-        !dynamic_cast<ComDispatch*>(object.get())) {
-        VariantInit(out);
-        IDispatch* exposed = nullptr;
-        const HRESULT hr = ExposedDispatch::Expose(object, &exposed);
-        if (SUCCEEDED(hr)) {
-            out->vt = VT_DISPATCH;
-            out->pdispVal = exposed;
-        }
-        return hr;
-    }
-    return ToVariant(value, out);
-}
-
-// COM -> host: our own COM objects as the host objects they present.
-host::Variant FromExposedArgument(const VARIANT& in) {
-    IUnknown* object = nullptr;
-    if (in.vt == VT_DISPATCH || in.vt == VT_UNKNOWN) {
-        object = in.punkVal;
-    } else if ((in.vt == (VT_DISPATCH | VT_BYREF) || in.vt == (VT_UNKNOWN | VT_BYREF)) &&
-               in.ppunkVal) {
-        object = *in.ppunkVal;
-    }
-    if (host::DispatchPtr presented = ExposedDispatch::Unwrap(object)) {
-        return host::Variant::Object(presented);
-    }
-    return FromEventArgument(in);
-}
-
 class ExposedConnectionPoint final
     : public ComObject<ExposedConnectionPoint, ModuleCount::kNotCounted, IConnectionPoint> {
     friend ComObject;
@@ -175,7 +142,8 @@ class ForwardingSink : public host::EventSink,
         const ComPtr<IDispatch> sink = sink_;
         std::vector<ScopedVariant> args(params.args.size());
         for (std::size_t i = 0; i < params.args.size(); ++i) {
-            const HRESULT converted = ToExposedVariant(params.args[i], args[i].Receive());
+            const HRESULT converted =
+                ExposedDispatch::ToComVariant(params.args[i], args[i].Receive());
             if (FAILED(converted)) {
                 return converted;
             }
@@ -196,6 +164,39 @@ class ForwardingSink : public host::EventSink,
   private:
     ComPtr<IDispatch> sink_;
 };
+
+// host -> COM: host objects as their COM objects, the rest as ComVariant
+// converts them (by-reference booleans keep pointing at the same storage).
+HRESULT ExposedDispatch::ToComVariant(const host::Variant& value, VARIANT* out) {
+    const host::DispatchPtr object = value.object();
+    if (value.type() == host::VarType::Dispatch && object &&
+        !dynamic_cast<ComDispatch*>(object.get())) {
+        VariantInit(out);
+        IDispatch* exposed = nullptr;
+        const HRESULT hr = ExposedDispatch::Expose(object, &exposed);
+        if (SUCCEEDED(hr)) {
+            out->vt = VT_DISPATCH;
+            out->pdispVal = exposed;
+        }
+        return hr;
+    }
+    return ToVariant(value, out);
+}
+
+// COM -> host: our own COM objects as the host objects they present.
+host::Variant ExposedDispatch::FromComVariant(const VARIANT& in) {
+    IUnknown* object = nullptr;
+    if (in.vt == VT_DISPATCH || in.vt == VT_UNKNOWN) {
+        object = in.punkVal;
+    } else if ((in.vt == (VT_DISPATCH | VT_BYREF) || in.vt == (VT_UNKNOWN | VT_BYREF)) &&
+               in.ppunkVal) {
+        object = *in.ppunkVal;
+    }
+    if (host::DispatchPtr presented = ExposedDispatch::Unwrap(object)) {
+        return host::Variant::Object(presented);
+    }
+    return FromEventArgument(in);
+}
 
 ExposedDispatch::ExposedDispatch(host::DispatchPtr object) : object_(std::move(object)) {}
 
@@ -340,7 +341,7 @@ HRESULT ExposedDispatch::InvokeMember(const std::string& name, WORD flags, const
         if (params.cArgs != 1) {
             return DISP_E_BADPARAMCOUNT;  // no indexed puts
         }
-        hr = object_->PutProperty(name, FromExposedArgument(params.rgvarg[0]));
+        hr = object_->PutProperty(name, ExposedDispatch::FromComVariant(params.rgvarg[0]));
     } else {
         if (params.cNamedArgs != 0) {
             return DISP_E_NONAMEDARGS;
@@ -348,7 +349,7 @@ HRESULT ExposedDispatch::InvokeMember(const std::string& name, WORD flags, const
         std::vector<host::Variant> args;
         args.reserve(params.cArgs);
         for (UINT i = params.cArgs; i > 0; --i) {
-            args.push_back(FromExposedArgument(params.rgvarg[i - 1]));
+            args.push_back(ExposedDispatch::FromComVariant(params.rgvarg[i - 1]));
         }
         hr = (flags & DISPATCH_METHOD) ? object_->Call(name, args, &value)
                                        : object_->GetProperty(name, args, &value);
@@ -366,7 +367,7 @@ HRESULT ExposedDispatch::InvokeMember(const std::string& name, WORD flags, const
     }
     if (result) {
         VariantClear(result);
-        return ToExposedVariant(value, result);
+        return ExposedDispatch::ToComVariant(value, result);
     }
     return S_OK;
 }

@@ -60,6 +60,12 @@ class ExposedDispatch final : public ComObject<ExposedDispatch, ModuleCount::kNo
     static HRESULT Expose(const host::DispatchPtr& object, IDispatch** exposed);
     // The host object a COM object of ours presents; null for any other.
     static host::DispatchPtr Unwrap(IUnknown* object);
+    // host -> COM: host objects as their COM objects, the rest as
+    // ComVariant converts them (`out` empty before, the caller's after).
+    static HRESULT ToComVariant(const host::Variant& value, VARIANT* out);
+    // COM -> host: our own COM objects as the host objects they present,
+    // other objects wrapped; a by-reference boolean stays a reference.
+    static host::Variant FromComVariant(const VARIANT& in);
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
