@@ -325,7 +325,7 @@ bool OutlookUser::ExpectField(const std::string& field) {
 }
 
 void OutlookUser::Draw() {
-    if (!Running()) return;
+    if (!Running() || out_.silent()) return;
     const ModelCommandBarsPtr bars = FrontBars();
     const ModelCommandBarPtr bar = bars ? bars->FindBar(CToolbar::kBarName) : nullptr;
     out_.Detail(inspector_ ? "[item window]" : "[folder window]");
