@@ -5,8 +5,9 @@
 // "Skype Name", answers message boxes either way and acts in dialogs;
 // Skype changes its status and its users' details, logs out and in, exits
 // and starts, sends notifications and replies of any bytes, wants the user's
-// permission or not; time passes, also while a box is up; the add-in is
-// disconnected and connected again.
+// permission or not, has a process whose name cannot be read for a while;
+// time passes, also while a box is up; the add-in is disconnected and
+// connected again.
 //
 // Checked after every step: no exception reached Outlook (none was stopped
 // at an edge either), and every call, chat or launch Skype got names a
@@ -403,7 +404,7 @@ class Session {
     }
 
     void SkypeManners() {
-        switch (input_.ConsumeIntegralInRange(0, 3)) {
+        switch (input_.ConsumeIntegralInRange(0, 4)) {
             case 0:
                 world_.skype.SetRequiresAuthorization(input_.ConsumeBool());
                 break;
@@ -412,6 +413,11 @@ class Session {
                 break;
             case 2:
                 world_.skype.SetAnswersPings(input_.ConsumeBool());
+                break;
+            case 3:
+                // Its process's name cannot be read for a while, as Wine's
+                // EnumProcessModules fails while a program loads a library.
+                world_.platform.processes.failNameReads = input_.ConsumeBool();
                 break;
             default:
                 world_.skype.SetMaxProtocol(input_.ConsumeIntegralInRange(1, 8));
