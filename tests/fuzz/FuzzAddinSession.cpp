@@ -492,7 +492,9 @@ class Session {
             } else {
                 continue;
             }
-            // A conference names its people with ", " between them.
+            // A conference names its people with ", " between them: each was
+            // shown, or the user typed them together.
+            if (Seen(targets)) continue;
             std::size_t start = 0;
             for (;;) {
                 const std::size_t comma = targets.find(", ", start);
