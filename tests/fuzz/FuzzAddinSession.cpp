@@ -12,10 +12,10 @@
 // Checked after every step: no exception reached Outlook (none was stopped
 // at an edge either), and every call, chat or launch Skype got names a
 // target the user was shown (a combo's text or entry, as a button takes it
-// from there, a field of the mailbox) or typed. After every disconnection, and at the end, when
-// Outlook closes: nothing of the add-in is left, neither its Skype client
-// (with its window, timers and observers) nor a sink on any of Outlook's
-// objects.
+// from there, a field of the mailbox) or typed. After every disconnection,
+// and at the end, when Outlook closes: nothing of the add-in is left,
+// neither its Skype client (with its window, timers and observers) nor a
+// sink on any of Outlook's objects.
 //
 // The world (the sample mailbox, Skype running with its users, the
 // registry with the country list) is built once and rolled back after each
