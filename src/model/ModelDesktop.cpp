@@ -144,7 +144,19 @@ ModelDesktop::ModelDesktop() : state_(new State) {}
 
 // Windows still open are dropped without OnDestroy: their handlers may be
 // gone already when the desktop goes.
-ModelDesktop::~ModelDesktop() { delete state_; }
+ModelDesktop::~ModelDesktop() {
+    delete checkpoint_;
+    delete state_;
+}
+
+void ModelDesktop::Checkpoint() {
+    if (checkpoint_ == nullptr) checkpoint_ = new State;
+    *checkpoint_ = *state_;
+}
+
+void ModelDesktop::Rollback() {
+    if (checkpoint_ != nullptr) *state_ = *checkpoint_;
+}
 
 platform::MessageId ModelDesktop::RegisterMessage(const std::string& name) {
     if (name.empty() || name.size() > kMaxMessageNameLength) {

@@ -99,9 +99,17 @@ class ModelDesktop : public platform::Windowing {
     const std::vector<PostRecord>& PostLog() const;
     void ClearPostLog();
 
+    // Remembers everything as it is now (clock, windows with their handlers,
+    // timers, queue, message numbers, logs, counts); Rollback() brings it
+    // back. Whoever rolls back keeps the handlers of the windows that
+    // existed at the checkpoint alive, in the state they had then.
+    void Checkpoint();
+    void Rollback();
+
   private:
     struct State;
     State* state_;
+    State* checkpoint_ = nullptr;
 };
 
 }  // namespace model

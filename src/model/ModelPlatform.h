@@ -2,6 +2,8 @@
 // Tests and the simulator make one and install it with ScopedPlatform.
 #pragma once
 
+#include <memory>
+
 #include "model/ModelDesktop.h"
 #include "model/ModelHtmlHelp.h"
 #include "model/ModelInternet.h"
@@ -19,6 +21,7 @@ namespace model {
 class ModelPlatform {
   public:
     ModelPlatform();
+    ~ModelPlatform();
     ModelPlatform(const ModelPlatform&) = delete;
     ModelPlatform& operator=(const ModelPlatform&) = delete;
 
@@ -42,8 +45,17 @@ class ModelPlatform {
     ModelHtmlHelp htmlHelp;
     ModelPictures pictures;
 
+    // Remembers every port's state as it is now; Rollback() brings it back:
+    // the registry (only what changed since is copied back), the desktop,
+    // and the records, queues and scripted answers of the others. For a
+    // world built once and used again and again (the fuzz targets).
+    void Checkpoint();
+    void Rollback();
+
   private:
+    struct Saved;
     platform::Platform ports_;
+    std::unique_ptr<Saved> saved_;
 };
 
 }  // namespace model

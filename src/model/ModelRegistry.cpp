@@ -28,7 +28,54 @@ ModelRegistry::ModelRegistry() {
     }
 }
 
+struct ModelRegistry::SavedKey {
+    std::shared_ptr<Node> key;
+    std::map<std::string, std::shared_ptr<Node>, NoCaseLess> children;
+    std::map<std::string, RegistryValueData, NoCaseLess> values;
+};
+
+struct ModelRegistry::Journal {
+    std::map<const Node*, SavedKey> saved;
+    std::vector<std::shared_ptr<Node>> deleted;  // marked deleted since the checkpoint
+    Handles handles;
+    std::size_t deniedCount = 0;
+    platform::RegistryKeyHandle nextHandle = 0;
+};
+
 ModelRegistry::~ModelRegistry() = default;
+
+void ModelRegistry::Checkpoint() {
+    journal_.reset(new Journal);
+    journal_->handles = handles_;
+    journal_->deniedCount = denied_.size();
+    journal_->nextHandle = nextHandle_;
+}
+
+void ModelRegistry::Rollback() {
+    if (!journal_) return;
+    for (auto& entry : journal_->saved) {
+        SavedKey& saved = entry.second;
+        saved.key->children = std::move(saved.children);
+        saved.key->values = std::move(saved.values);
+    }
+    for (const std::shared_ptr<Node>& key : journal_->deleted) key->deleted = false;
+    journal_->saved.clear();
+    journal_->deleted.clear();
+    handles_ = journal_->handles;
+    denied_.resize(journal_->deniedCount);
+    nextHandle_ = journal_->nextHandle;
+}
+
+void ModelRegistry::Touch(const std::shared_ptr<Node>& key) {
+    if (!journal_ || !key || journal_->saved.count(key.get()) != 0) return;
+    journal_->saved.emplace(key.get(), SavedKey{key, key->children, key->values});
+}
+
+void ModelRegistry::MarkDeleted(const std::shared_ptr<Node>& key) {
+    key->deleted = true;
+    if (journal_) journal_->deleted.push_back(key);
+    for (const auto& child : key->children) MarkDeleted(child.second);
+}
 
 namespace {
 
@@ -69,9 +116,10 @@ std::shared_ptr<ModelRegistry::Node> ModelRegistry::Find(platform::RegistryRoot 
 std::shared_ptr<ModelRegistry::Node> ModelRegistry::FindOrCreate(platform::RegistryRoot root,
                                                                  const std::string& path) {
     std::shared_ptr<Node>* node = &roots_[RootIndex(root)];
-    ForEachName(path, [&node](std::string_view name) {
+    ForEachName(path, [this, &node](std::string_view name) {
         auto it = (*node)->children.find(name);
         if (it == (*node)->children.end()) {
+            Touch(*node);
             auto child = std::make_shared<Node>();
             child->name = std::string(name);
             it = (*node)->children.emplace(child->name, child).first;
@@ -82,17 +130,31 @@ std::shared_ptr<ModelRegistry::Node> ModelRegistry::FindOrCreate(platform::Regis
     return *node;
 }
 
+ModelRegistry::Handles::iterator ModelRegistry::FindHandle(platform::RegistryKeyHandle key) {
+    const auto it =
+        std::lower_bound(handles_.begin(), handles_.end(), key,
+                         [](const Handles::value_type& entry, platform::RegistryKeyHandle wanted) {
+                             return entry.first < wanted;
+                         });
+    return it != handles_.end() && it->first == key ? it : handles_.end();
+}
+
+ModelRegistry::Handles::const_iterator ModelRegistry::FindHandle(
+    platform::RegistryKeyHandle key) const {
+    return const_cast<ModelRegistry*>(this)->FindHandle(key);
+}
+
 platform::RegistryKeyHandle ModelRegistry::NewHandle(const std::shared_ptr<Node>& key,
                                                      std::uint32_t access) {
     platform::RegistryKeyHandle handle = nextHandle_;
     nextHandle_ += 4;
-    handles_.emplace(handle, OpenHandle{key, access});
+    handles_.emplace_back(handle, OpenHandle{key, access});
     return handle;
 }
 
 ModelRegistry::Node* ModelRegistry::Resolve(platform::RegistryKeyHandle key, std::uint32_t needed,
                                             platform::Status* status) const {
-    auto it = handles_.find(key);
+    auto it = FindHandle(key);
     if (it == handles_.end()) {
         *status = platform::status::kInvalidHandle;
         return nullptr;
@@ -104,7 +166,7 @@ ModelRegistry::Node* ModelRegistry::Resolve(platform::RegistryKeyHandle key, std
     // A key deleted since it was opened stays deleted for this handle, even
     // if a key of the same name has been made since, as on Windows.
     Node* node = it->second.key.lock().get();
-    if (node == nullptr) {
+    if (node == nullptr || node->deleted) {
         *status = 1018;  // ERROR_KEY_DELETED
         return nullptr;
     }
@@ -246,6 +308,7 @@ platform::Status ModelRegistry::SetValue(platform::RegistryKeyHandle key, const 
     if (data == nullptr && size != 0) {
         return platform::status::kInvalidParameter;
     }
+    if (journal_) Touch(FindHandle(key)->second.key.lock());
     RegistryValueData& value = node->values[name];
     value.type = type;
     value.bytes.assign(data, data + size);
@@ -294,9 +357,11 @@ platform::Status ModelRegistry::DeleteValue(platform::RegistryKeyHandle key,
     if (node == nullptr) {
         return status;
     }
-    if (node->values.erase(name) == 0) {
+    if (node->values.count(name) == 0) {
         return platform::status::kFileNotFound;
     }
+    if (journal_) Touch(FindHandle(key)->second.key.lock());
+    node->values.erase(name);
     return platform::status::kSuccess;
 }
 
@@ -318,19 +383,30 @@ platform::Status ModelRegistry::DeleteTree(platform::RegistryRoot root, const st
         }
         parent = it->second;
     }
-    if (parent->children.erase(last) == 0) {
+    const auto doomed = parent->children.find(last);
+    if (doomed == parent->children.end()) {
         return platform::status::kFileNotFound;
     }
+    Touch(parent);
+    MarkDeleted(doomed->second);
+    parent->children.erase(doomed);
     return platform::status::kSuccess;
 }
 
 platform::Status ModelRegistry::CloseKey(platform::RegistryKeyHandle key) {
-    return handles_.erase(key) == 1 ? platform::status::kSuccess : platform::status::kInvalidHandle;
+    const auto it = FindHandle(key);
+    if (it == handles_.end()) {
+        return platform::status::kInvalidHandle;
+    }
+    handles_.erase(it);
+    return platform::status::kSuccess;
 }
 
 void ModelRegistry::SetRaw(platform::RegistryRoot root, const std::string& path,
                            const std::string& name, const RegistryValueData& data) {
-    FindOrCreate(root, path)->values[name] = data;
+    const std::shared_ptr<Node> node = FindOrCreate(root, path);
+    Touch(node);
+    node->values[name] = data;
 }
 
 void ModelRegistry::SetString(platform::RegistryRoot root, const std::string& path,
@@ -378,7 +454,8 @@ bool ModelRegistry::KeyExists(platform::RegistryRoot root, const std::string& pa
 void ModelRegistry::RemoveValue(platform::RegistryRoot root, const std::string& path,
                                 const std::string& name) {
     const std::shared_ptr<Node> node = Find(root, path);
-    if (node) {
+    if (node && node->values.count(name) != 0) {
+        Touch(node);
         node->values.erase(name);
     }
 }

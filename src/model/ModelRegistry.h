@@ -70,6 +70,14 @@ class ModelRegistry : public platform::Registry {
     // Number of handles not yet closed (tests check nothing leaks).
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
+    // Remembers the tree, its open handles and its denials as they are now;
+    // each Rollback() brings them back (a later Checkpoint replaces this
+    // one). A key is copied the first time it changes after the checkpoint,
+    // so a rollback costs what changed, not the size of the tree: a world
+    // holding the whole country list is rolled back in microseconds.
+    void Checkpoint();
+    void Rollback();
+
     // The .reg text of the whole tree ("REGEDIT4" header, keys in order).
     std::string SaveText() const;
     // Merges a .reg text into the tree. Lines it cannot read are skipped and
@@ -111,10 +119,26 @@ class ModelRegistry : public platform::Registry {
                   platform::Status* status) const;
     platform::RegistryKeyHandle NewHandle(const std::shared_ptr<Node>& key, std::uint32_t access);
 
+    // A key as it was at the checkpoint, saved before its first change.
+    struct SavedKey;
+    struct Journal;
+    // Called before `key` changes while a checkpoint is kept.
+    void Touch(const std::shared_ptr<Node>& key);
+    void MarkDeleted(const std::shared_ptr<Node>& key);
+
     std::shared_ptr<Node> roots_[3];
-    std::map<platform::RegistryKeyHandle, OpenHandle> handles_;
+    typedef std::vector<std::pair<platform::RegistryKeyHandle, OpenHandle>> Handles;
+    // The open handle's entry, or end().
+    Handles::iterator FindHandle(platform::RegistryKeyHandle key);
+    Handles::const_iterator FindHandle(platform::RegistryKeyHandle key) const;
+
+    // In ascending order: handles are handed out ascending, and every trace
+    // record opens and closes one, so the latest is found and let go at the
+    // end without a node made and freed each time.
+    Handles handles_;
     std::vector<DeniedKey> denied_;
     platform::RegistryKeyHandle nextHandle_ = 0x1000;
+    std::unique_ptr<Journal> journal_;  // while a checkpoint is kept
 };
 
 // Splits "A\B\\C" into its names, skipping empty ones.

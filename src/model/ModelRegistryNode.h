@@ -45,6 +45,9 @@ struct ModelRegistry::Node {
     // key's handles go stale with it.
     std::map<std::string, std::shared_ptr<Node>, NoCaseLess> children;
     std::map<std::string, RegistryValueData, NoCaseLess> values;
+    // Set when its tree is deleted: its handles answer ERROR_KEY_DELETED even
+    // while a checkpoint keeps the key for a rollback.
+    bool deleted = false;
 };
 
 }  // namespace model

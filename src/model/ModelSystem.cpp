@@ -17,7 +17,7 @@ std::string BaseName(const std::string& moduleName) {
 }  // namespace
 
 bool ModelProcesses::FindProcess(const ModuleTest& test, platform::ProcessId* found) {
-    if (failEnumeration) {
+    if (failEnumeration || failNameReads) {
         return false;
     }
     // EnumProcesses fills a fixed buffer: processes beyond it are not seen.
@@ -37,6 +37,9 @@ bool ModelProcesses::FindProcess(const ModuleTest& test, platform::ProcessId* fo
 }
 
 bool ModelProcesses::ModuleNameOf(platform::ProcessId id, std::string* name) {
+    if (failNameReads) {
+        return false;
+    }
     for (const Process& process : running_) {
         if (process.id == id) {
             *name = process.name;
@@ -51,7 +54,13 @@ platform::ProcessId ModelProcesses::WindowProcess(platform::WindowHandle window)
         return platform::kNoProcess;
     }
     const auto owner = windowProcesses_.find(window);
-    return owner != windowProcesses_.end() ? owner->second : hostProcess_;
+    if (owner == windowProcesses_.end()) {
+        return hostProcess_;
+    }
+    const bool running =
+        std::any_of(running_.begin(), running_.end(),
+                    [&owner](const Process& process) { return process.id == owner->second; });
+    return running ? owner->second : platform::kNoProcess;
 }
 
 platform::ProcessId ModelProcesses::Start(const std::string& moduleName) {

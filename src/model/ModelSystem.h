@@ -43,11 +43,19 @@ class ModelProcesses : public platform::Processes {
     std::vector<std::string> Names() const;
 
     // `window` was made by `process`. Windows of the desktop that no process
-    // claims belong to the host process (the program the tests run in).
+    // claims belong to the host process (the program the tests run in). A
+    // window whose process has ended belongs to nobody: on Windows it would
+    // have gone with it.
     void SetWindowProcess(platform::WindowHandle window, platform::ProcessId process);
     void SetHostProcess(platform::ProcessId process) { hostProcess_ = process; }
 
     bool failEnumeration = false;
+    // No process's module name can be read, as when EnumProcessModules fails
+    // for a process that is starting or loading or freeing a library (Wine 8
+    // answers ERROR_NOACCESS now and then, also to a program running for a
+    // while): ModuleNameOf answers false and the walk meets no name it could
+    // test.
+    bool failNameReads = false;
 
   private:
     struct Process {

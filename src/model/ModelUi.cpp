@@ -228,6 +228,33 @@ DialogAction DialogAction::Enter() {
     return action;
 }
 
+struct ModelUi::Saved {
+    std::vector<MessageBoxRecord> messageBoxes;
+    std::vector<DialogRecord> dialogs;
+    std::function<void()> whileModal;
+    platform::WindowHandle activeWindow;
+    std::size_t swallowedExceptions;
+    std::deque<int> answers;
+    std::deque<std::vector<DialogAction>> scripts;
+};
+
+void ModelUi::Checkpoint() {
+    saved_ = std::make_shared<Saved>(Saved{messageBoxes, dialogs, whileModal, activeWindow,
+                                           swallowedExceptions, answers_, scripts_});
+}
+
+void ModelUi::Rollback() {
+    if (!saved_) return;
+    messageBoxes = saved_->messageBoxes;
+    dialogs = saved_->dialogs;
+    whileModal = saved_->whileModal;
+    activeWindow = saved_->activeWindow;
+    swallowedExceptions = saved_->swallowedExceptions;
+    answers_ = saved_->answers;
+    scripts_ = saved_->scripts;
+    open_.clear();
+}
+
 ModelUi::ModelUi() = default;
 
 const std::map<int, ModelUi::ControlState>& ModelUi::DialogControls(std::size_t index) const {

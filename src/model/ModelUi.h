@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,15 @@ class ModelUi : public platform::Ui {
     // recorded (caught::Record), as the win32 dialog procedure does.
     std::size_t swallowedExceptions = 0;
 
+    // Remembers the records, the queued answers and scripts and the hook as
+    // they are now (no box or dialog may be open); Rollback() brings them
+    // back. The templates stay as they are.
+    void Checkpoint();
+    void Rollback();
+
   private:
+    struct Saved;
+
     void RunWhileModal();
 
     bool inWhileModal_ = false;
@@ -145,6 +154,7 @@ class ModelUi : public platform::Ui {
     std::deque<int> answers_;
     std::deque<std::vector<DialogAction>> scripts_;
     std::map<int, DialogTemplate> templates_;
+    std::shared_ptr<Saved> saved_;
 };
 
 // The module's dialog templates (from the same source as tandrel.rc) by

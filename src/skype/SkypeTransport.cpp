@@ -242,10 +242,16 @@ bool CSkype::IsSkypeRunning() {
     // from answers at once while it runs; only when it has gone (or was
     // never known) are the processes walked, up to the first Skype.
     const platform::ProcessId attached = processes.WindowProcess(skypeWindow_);
-    std::string name;
-    if (attached != platform::kNoProcess && processes.ModuleNameOf(attached, &name) &&
-        IsSkypeImage(name)) {
-        return true;
+    if (attached != platform::kNoProcess) {
+        std::string name;
+        // A name that cannot be read (EnumProcessModules fails now and then
+        // while a program loads or frees a library) says nothing against the
+        // window Skype attached from, which is still there and so is its
+        // process: the walk would meet the same unreadable name and drop
+        // every command meanwhile.
+        if (!processes.ModuleNameOf(attached, &name) || IsSkypeImage(name)) {
+            return true;
+        }
     }
     return processes.FindProcess(&IsSkypeImage, nullptr);
 }

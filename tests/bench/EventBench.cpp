@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "AddinWorld.h"
+#include "BenchWorld.h"
 #include "commandbars/Toolbar.h"
 #include "model/office/ModelCommandBarControl.h"
 
@@ -24,7 +24,8 @@ void Sizes(benchmark::internal::Benchmark* b) {
 // Sums what each event cost, outside the timing, and reports the averages.
 class EventCounts {
   public:
-    EventCounts(benchmark::State& state, bench::AddinWorld& world) : state_(state), world_(world) {}
+    EventCounts(benchmark::State& state, bench::OutlookWorld& world)
+        : state_(state), world_(world) {}
     ~EventCounts() {
         Report("host_calls", hostCalls_);
         Report("add_item", addItems_);
@@ -43,7 +44,7 @@ class EventCounts {
         state_.counters[name] = benchmark::Counter(total, benchmark::Counter::kAvgIterations);
     }
     benchmark::State& state_;
-    bench::AddinWorld& world_;
+    bench::OutlookWorld& world_;
     double hostCalls_ = 0;
     double addItems_ = 0;
     double commands_ = 0;
@@ -54,7 +55,7 @@ std::size_t Size(const benchmark::State& state) { return static_cast<std::size_t
 // The user selects one contact, then another: one with a Skype name among
 // the friends, one matching no friend (every record is compared).
 void BM_SelectContact(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.Start();
     EventCounts counts(state, world);
     std::size_t turn = 0;
@@ -70,9 +71,9 @@ BENCHMARK(BM_SelectContact)->Apply(Sizes);
 // In the Inbox, the user selects one mail, then another: each 20 KiB with
 // three "callto://" links, from a sender among the contacts.
 void BM_SelectMail(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.Start();
-    world.window->SwitchFolder(world.outlook.inbox());
+    world.window->SwitchFolder(world.world.outlook.inbox());
     world.window->Select({world.mails[1]});
     world.ClearCounts();
     EventCounts counts(state, world);
@@ -92,7 +93,7 @@ BENCHMARK(BM_SelectMail)->Apply(Sizes);
 // its IRibbonControl: those reads are host calls too). A box's list is
 // asked for when the user opens it, not here.
 void BM_SelectContactRibbon(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.UseOutlook2016();
     world.Start();
     const model::ModelRibbon::View tab = world.ContactsTab();
@@ -120,11 +121,12 @@ BENCHMARK(BM_SelectContactRibbon)->Apply(Sizes);
 // The user opens the contact with a Skype name: its window, its toolbar,
 // the toolbar filled. The window closes between openings (not timed).
 void BM_OpenContactInspector(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.Start();
     EventCounts counts(state, world);
     for (auto _ : state) {
-        const model::ModelInspectorPtr inspector = world.outlook.OpenInspector(world.withSkypeName);
+        const model::ModelInspectorPtr inspector =
+            world.world.outlook.OpenInspector(world.withSkypeName);
         state.PauseTiming();
         counts.Take();
         inspector->Close();
@@ -141,7 +143,7 @@ BENCHMARK(BM_OpenContactInspector)->Apply(Sizes);
 // pauses after a list held Outlook's thread (the model only moves its
 // clock: they are not in the time).
 void BM_FirstAttach(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.window->Select({world.withSkypeName});
     double passes = 0;
     double pausedMs = 0;
@@ -157,7 +159,7 @@ void BM_FirstAttach(benchmark::State& state) {
             for (const model::ModelSkype::Command& command : world.skype.Received()) {
                 passes += command.text == "SEARCH FRIENDS";
             }
-            pausedMs += static_cast<double>(world.model.sleeper.totalSlept);
+            pausedMs += static_cast<double>(world.world.platform.sleeper.totalSlept);
             counts.Take();
             state.ResumeTiming();
         }
@@ -170,7 +172,7 @@ BENCHMARK(BM_FirstAttach)->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark
 // The user right-clicks the selected contact (a Skype name and a number):
 // Office builds its context menu and the add-in puts its items in.
 void BM_RightClick(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.Start();
     EventCounts counts(state, world);
     for (auto _ : state) {
@@ -184,7 +186,7 @@ BENCHMARK(BM_RightClick)->Apply(Sizes);
 
 // The user clicks the toolbar's call button for the selected contact.
 void BM_ClickCall(benchmark::State& state) {
-    bench::AddinWorld world(Size(state));
+    bench::OutlookWorld world(Size(state));
     world.Start();
     const model::ModelCommandBarPtr bar = world.window->commandBars()->FindBar(CToolbar::kBarName);
     const auto callButton = boost::dynamic_pointer_cast<model::ModelCommandBarButton>(

@@ -1,8 +1,11 @@
 // Whatever Skype sends, one line of the input at a time: blocks of
 // arbitrary bytes (with the NUL left out, or followed by more bytes),
-// connection-status changes, "USER" notifications and "USERS" lists of
-// thousands of handles, mixed with the client's own lookups, the passing of
-// time, the window's end and the user's calls, chats and SkypeOut calls.
+// connection-status changes, "USER" notifications and "USERS" lists, mixed
+// with the client's own lookups, the passing of time, the window's end and
+// the user's calls, chats and SkypeOut calls. Each input meets the add-in's
+// Skype client fresh and attached, in a world built once (the model Skype
+// with its sample users) and rolled back after it; lists of thousands are
+// the benchmarks' business.
 // Nothing may be stopped at the window procedure; no command Skype receives
 // and no command line it is launched with holds a double quote or a control
 // character, a "GET USER" names one handle, and a call or chat goes out
@@ -12,33 +15,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "addin/ApiErrorMessages.h"
-#include "model/skype/ModelSkype.h"
-#include "model/skype/ModelSkypeProcess.h"
-#include "model/skype/SampleSkypeUsers.h"
+#include "model/world/World.h"
 #include "skype/Skype.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
 #include "skype/SkypeProtocol.h"
 
 namespace {
-
-// "USERS " and `count` generated handles, some named twice, some with a
-// hyphen (which the locale's comparison weighs last).
-std::string UsersList(std::size_t count) {
-    std::string list = "USERS ";
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0) list += ", ";
-        list += "user." + std::to_string((i * 7919) % (count / 2 + 1));
-        if (i % 97 == 0) list += "-x";
-    }
-    return list;
-}
 
 std::size_t Number(const std::string& text) {
     std::size_t value = 0;
@@ -56,27 +43,35 @@ bool StartsWith(const std::string& text, const char* prefix, std::string* rest) 
     return true;
 }
 
-class World {
+// The world every input starts from: the model Skype running, nothing of
+// the add-in yet. Skype knows the sample users but none is a friend: the
+// handshake's list is empty, each input brings the lists it wants, and the
+// lookups those cause still get Skype's answers.
+model::World& StartingWorld() {
+    static model::World* const world = [] {
+        model::World* made = new model::World(model::Mailbox(), model::World::SkypeUsers::Sample);
+        for (const std::string& handle : made->skype.Friends()) {
+            model::SkypeUser known = *made->skype.FindUser(handle);
+            known.isFriend = false;
+            made->skype.AddUser(known);
+        }
+        made->skype.Start();
+        made->Checkpoint();
+        return made;
+    }();
+    return *world;
+}
+
+// One input's run: the client made and attached, then the lines.
+class Session {
   public:
-    World() : skypeProcess_(skype_, platform_.model.processes, platform_.model.shell) {
-        skype_api::ForgetMessageNumbers();
-        model::AddSampleSkypeUsers(skype_);
-        model::RegisterSkypeInstallation(platform_.model.registry);
-        skype_.Start();
-        client_.reset(new CSkype(host::DispatchPtr()));
-        client_->AdviseAPIError(&ShowApiError);
-        client_->CreateMessageWindow();
-        platform_.model.desktop.Advance(skype_protocol::kDiscoveryPeriodMs);
-    }
-    ~World() {
-        client_.reset();
-        skype_.Exit();
-        skype_api::ForgetMessageNumbers();
+    explicit Session(model::World& world)
+        : platform_(world.platform), skype_(world.skype), client_(&world.StartClient()) {
+        platform_.desktop.Advance(skype_protocol::kDiscoveryPeriodMs);
     }
 
     // One line of the input:
     //   "#raw <bytes>"   the bytes as a block without a NUL
-    //   "#users <n>"     a list of n generated handles
     //   "#add <handle>", "#find <handle>", "#get <handle>"  the client's own calls
     //   "#call <target>", "#chat <target>", "#out <number>", "#start <target>"
     //                    the user's, each with the target as written
@@ -88,8 +83,6 @@ class World {
         std::string rest;
         if (StartsWith(line, "#raw ", &rest)) {
             Send(rest.data(), static_cast<std::uint32_t>(rest.size()));
-        } else if (StartsWith(line, "#users ", &rest)) {
-            Send(UsersList(std::min<std::size_t>(Number(rest), 2000)));
         } else if (StartsWith(line, "#add ", &rest)) {
             client_->AddBuddy(Wide(rest), rest.size() % 2 == 0);
         } else if (StartsWith(line, "#find ", &rest)) {
@@ -107,7 +100,7 @@ class World {
         } else if (StartsWith(line, "#start ", &rest)) {
             client_->StartSkype(rest);
         } else if (StartsWith(line, "#wait ", &rest)) {
-            platform_.model.desktop.Advance(std::min<std::size_t>(Number(rest), 10000));
+            platform_.desktop.Advance(std::min<std::size_t>(Number(rest), 10000));
         } else if (line == "#destroy") {
             client_->DestroyMessageWindow();
         } else if (line == "#create") {
@@ -115,7 +108,7 @@ class World {
         } else {
             Send(line.c_str(), static_cast<std::uint32_t>(line.size() + 1));
         }
-        fuzz::Require(platform_.model.CaughtExceptions() == 0,
+        fuzz::Require(platform_.CaughtExceptions() == 0,
                       "an exception reached the window procedure");
         RequireNothingHostilePassedOn();
     }
@@ -154,7 +147,7 @@ class World {
                               "a GET USER names more than one handle");
             }
         }
-        const auto& executions = platform_.model.shell.executions;
+        const auto& executions = platform_.shell.executions;
         for (; launchesSeen_ < executions.size(); ++launchesSeen_) {
             const std::string& parameters = executions[launchesSeen_].parameters;
             const std::string inner =
@@ -178,18 +171,16 @@ class World {
 
     void Send(const void* data, std::uint32_t size) {
         if (client_->GetMessageWindow() == platform::kNoWindow) return;
-        platform_.model.desktop.SendCopyData(client_->GetMessageWindow(), skype_.Window(), 0, data,
-                                             size);
+        platform_.desktop.SendCopyData(client_->GetMessageWindow(), skype_.Window(), 0, data, size);
     }
     void Send(const std::string& text) {
         Send(text.c_str(), static_cast<std::uint32_t>(text.size() + 1));
     }
     static std::wstring Wide(const std::string& ansi) { return platform::text().FromAnsi(ansi); }
 
-    fuzz::Platform platform_;
-    model::ModelSkype skype_;
-    model::ModelSkypeProcess skypeProcess_;
-    std::unique_ptr<CSkype> client_;
+    model::ModelPlatform& platform_;
+    model::ModelSkype& skype_;
+    CSkype* client_;
     std::size_t commandsSeen_ = 0;
     std::size_t launchesSeen_ = 0;
 };
@@ -197,11 +188,15 @@ class World {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    World world;
-    for (const std::string& line :
-         fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size))) {
-        world.Step(line);
+    model::World& world = StartingWorld();
+    {
+        Session session(world);
+        for (const std::string& line :
+             fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size))) {
+            session.Step(line);
+        }
+        session.Check();
     }
-    world.Check();
+    world.Rollback();
     return 0;
 }

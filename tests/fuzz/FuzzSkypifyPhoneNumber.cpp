@@ -6,12 +6,14 @@
 //   "select=<n>", "select:<name>", "click=<id>", "close"  the user, in the chooser
 // A conversion that fails leaves the number as it was; one that succeeds
 // gives "+" and more; the chooser opens at most once; nothing throws.
+// The world (its registry holding the telephony country list) is built once
+// and rolled back after each input.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "model/CountryList.h"
+#include "model/world/World.h"
 #include "skype/Skype.h"
 #include "util/Settings.h"
 
@@ -44,6 +46,15 @@ std::wstring Wide(const std::string& utf8) {
     return wide;
 }
 
+model::World& StartingWorld() {
+    static model::World* const world = [] {
+        model::World* made = new model::World(model::Mailbox(), model::World::SkypeUsers::None);
+        made->Checkpoint();
+        return made;
+    }();
+    return *world;
+}
+
 int Number(const std::string& text) {
     int value = 0;
     for (char c : text) {
@@ -58,8 +69,8 @@ int Number(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> lines =
         fuzz::Lines(std::string(reinterpret_cast<const char*>(data), size));
-    fuzz::Platform world;
-    model::InstallCountryList(world.model.registry);
+    model::World& world = StartingWorld();
+    model::ModelPlatform& platform = world.platform;
     std::vector<model::DialogAction> script;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string& line = lines[i];
@@ -68,17 +79,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (line.compare(0, 5, "code=") == 0) {
             if (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos &&
                 value.size() < 10) {
-                world.model.registry.SetDword(settings::kRoot, settings::kKeyPath,
-                                              settings::kCountryCode,
-                                              static_cast<std::uint32_t>(std::stoul(value)));
+                platform.registry.SetDword(settings::kRoot, settings::kKeyPath,
+                                           settings::kCountryCode,
+                                           static_cast<std::uint32_t>(std::stoul(value)));
             } else {
-                world.model.registry.SetString(settings::kRoot, settings::kKeyPath,
-                                               settings::kCountryCode, value);
+                platform.registry.SetString(settings::kRoot, settings::kKeyPath,
+                                            settings::kCountryCode, value);
             }
             continue;
         }
         if (line.compare(0, 5, "auto=") == 0) {
-            world.model.registry.SetBinary(
+            platform.registry.SetBinary(
                 settings::kRoot, settings::kKeyPath, settings::kAutoPrefix,
                 {static_cast<std::uint8_t>(value.empty() ? 0 : value[0] - '0')});
             continue;
@@ -97,16 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         script.push_back(action);  // anything else closes the chooser
     }
-    world.model.ui.QueueDialogScript(script);
+    platform.ui.QueueDialogScript(script);
 
-    CSkype skype{host::DispatchPtr()};
-    const std::wstring original = Wide(lines.front());
-    std::wstring number = original;
-    const bool converted = skype.SkypifyPhoneNumber(number);
-    fuzz::Require(converted || number == original, "a failed conversion changed the number");
-    fuzz::Require(!converted || (number.size() > 1 && number[0] == L'+'),
-                  "a converted number does not start with +");
-    fuzz::Require(world.model.ui.dialogs.size() <= 1, "the chooser opened twice");
-    fuzz::Require(world.model.CaughtExceptions() == 0, "an exception reached the dialog");
+    {
+        CSkype skype{host::DispatchPtr()};
+        const std::wstring original = Wide(lines.front());
+        std::wstring number = original;
+        const bool converted = skype.SkypifyPhoneNumber(number);
+        fuzz::Require(converted || number == original, "a failed conversion changed the number");
+        fuzz::Require(!converted || (number.size() > 1 && number[0] == L'+'),
+                      "a converted number does not start with +");
+        fuzz::Require(platform.ui.dialogs.size() <= 1, "the chooser opened twice");
+        fuzz::Require(platform.CaughtExceptions() == 0, "an exception reached the dialog");
+    }
+    world.Rollback();
     return 0;
 }

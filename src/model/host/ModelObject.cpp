@@ -69,7 +69,8 @@ void CallLog::SetResult(std::size_t index, host::HResult result) {
 struct ModelObject::Member {
     std::string name;  // as defined
     bool isMethod = false;
-    Params params;  // index arguments of a property, parameters of a method
+    bool isValue = false;  // kept in Members::values under the lower-case name
+    Params params;         // index arguments of a property, parameters of a method
     Getter getter;
     Putter putter;
     Method method;
@@ -200,31 +201,40 @@ host::HResult ModelObject::Run(CallRecord::Kind kind, const std::string& name,
     if (found == members_->byName.end()) {
         return host::hr::kUnknownName;
     }
-    // A copy: the member may redefine itself while it runs.
-    const Member member = found->second;
-    std::vector<host::Variant> padded;
-    switch (kind) {
-        case CallRecord::Kind::Put:
-            if (member.isMethod || !member.putter) {
-                return host::hr::kMemberNotFound;
-            }
-            return member.putter(args.front());
-        case CallRecord::Kind::Get:
-            if (member.isMethod) {
-                return host::hr::kMemberNotFound;
-            }
-            break;
-        default:
-            break;
+    const Member& member = found->second;
+    if (member.isValue) {
+        if (kind == CallRecord::Kind::Put) {
+            members_->values[key] = args.front();
+            return host::hr::kOk;
+        }
+        if (!args.empty()) {
+            return host::hr::kBadParamCount;
+        }
+        *result = members_->values[key];
+        return host::hr::kOk;
     }
+    if (kind == CallRecord::Kind::Put) {
+        if (member.isMethod || !member.putter) {
+            return host::hr::kMemberNotFound;
+        }
+        const Putter putter = member.putter;  // the member may redefine itself while it runs
+        return putter(args.front());
+    }
+    if (kind == CallRecord::Kind::Get && member.isMethod) {
+        return host::hr::kMemberNotFound;
+    }
+    std::vector<host::Variant> padded;
     const host::HResult checked = Arguments(member.params, args, &padded);
     if (host::Failed(checked)) {
         return checked;
     }
+    // Copies: the member may redefine itself while it runs.
     if (member.isMethod) {
-        return member.method ? member.method(padded, result) : host::hr::kMemberNotFound;
+        const Method method = member.method;
+        return method ? method(padded, result) : host::hr::kMemberNotFound;
     }
-    return member.getter ? member.getter(padded, result) : host::hr::kMemberNotFound;
+    const Getter getter = member.getter;
+    return getter ? getter(padded, result) : host::hr::kMemberNotFound;
 }
 
 host::HResult ModelObject::Advise(const host::Guid& diid, host::EventSink* sink,
@@ -328,6 +338,18 @@ std::size_t ModelObject::SinkCount(const host::Guid& diid) const {
     return point == members_->connections.end() ? 0 : point->second.size();
 }
 
+std::vector<std::pair<host::Guid, host::EventSink*>> ModelObject::AdvisedSinks() const {
+    std::vector<std::pair<host::Guid, host::EventSink*>> sinks;
+    for (const auto& point : members_->connections) {
+        for (const Connection& connection : point.second) {
+            if (connection.link && connection.link->sink) {
+                sinks.emplace_back(point.first, connection.link->sink);
+            }
+        }
+    }
+    return sinks;
+}
+
 void ModelObject::FailNext(const std::string& member, host::HResult code, int times,
                            const std::wstring& description) {
     for (int i = 0; i < times; ++i) {
@@ -379,17 +401,10 @@ void ModelObject::DefineMethod(const std::string& name, Params params, Method me
 void ModelObject::DefineValue(const std::string& name, host::Variant initial) {
     const std::string key = Lower(name);
     members_->values[key] = std::move(initial);
-    Members* members = members_.get();
-    DefineProperty(
-        name,
-        [members, key](const std::vector<host::Variant>&, host::Variant* result) {
-            *result = members->values[key];
-            return host::hr::kOk;
-        },
-        [members, key](const host::Variant& value) {
-            members->values[key] = value;
-            return host::hr::kOk;
-        });
+    Member& member = members_->byName[key];
+    member = Member();
+    member.name = name;
+    member.isValue = true;
 }
 
 host::Variant ModelObject::Value(const std::string& name) const {

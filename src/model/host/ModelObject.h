@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <boost/enable_shared_from_this.hpp>
@@ -129,6 +130,9 @@ class ModelObject : public host::Dispatch, public boost::enable_shared_from_this
     host::HResult FireEventAsGiven(const host::Guid& diid, host::DispId dispid,
                                    const host::DispParams& params);
     std::size_t SinkCount(const host::Guid& diid) const;
+    // The sinks its events would reach now (advised, not cut off by a
+    // refused Unadvise, not destroyed), with their event interfaces.
+    std::vector<std::pair<host::Guid, host::EventSink*>> AdvisedSinks() const;
 
     // The next `times` calls of `member` (get, put or method) answer `code`
     // and do nothing else; ErrorDescription() then gives `description`.

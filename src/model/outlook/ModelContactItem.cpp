@@ -1,5 +1,7 @@
 #include "model/outlook/ModelContactItem.h"
 
+#include <algorithm>
+
 #include "model/office/ModelCollection.h"
 #include "outlook/OutlookIds.h"
 
@@ -159,6 +161,37 @@ ModelUserPropertyPtr ModelContactItem::AddUserProperty(const std::wstring& name,
         return property;
     }
     return userProperties_->AddProperty(name, type, value);
+}
+
+std::vector<ModelContactItem::SavedProperty> ModelContactItem::SaveUserProperties() const {
+    std::vector<SavedProperty> saved;
+    if (userProperties_) {
+        for (const ModelUserPropertyPtr& property : userProperties_->properties()) {
+            saved.push_back(SavedProperty{property->name(), property->type(), property->value()});
+        }
+    }
+    return saved;
+}
+
+void ModelContactItem::Checkpoint() {
+    ModelItem::Checkpoint();
+    checkpoint_ = SaveUserProperties();
+}
+
+void ModelContactItem::Rollback() {
+    ModelItem::Rollback();
+    const std::vector<SavedProperty> now = SaveUserProperties();
+    const bool same =
+        std::equal(now.begin(), now.end(), checkpoint_.begin(), checkpoint_.end(),
+                   [](const SavedProperty& a, const SavedProperty& b) {
+                       return a.name == b.name && a.type == b.type && a.value == b.value;
+                   });
+    if (same) return;
+    // New objects: whoever held the old ones (an add-in since unloaded) is gone.
+    userProperties_.reset();
+    for (const SavedProperty& property : checkpoint_) {
+        AddUserProperty(property.name, property.value, property.type);
+    }
 }
 
 host::Variant ModelContactItem::UserPropertyValue(const std::wstring& name) const {

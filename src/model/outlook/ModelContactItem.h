@@ -60,13 +60,25 @@ class ModelContactItem : public ModelItem {
     // The user property's value, VT_EMPTY when there is none.
     host::Variant UserPropertyValue(const std::wstring& name) const;
 
+    // Its user properties too.
+    void Checkpoint() override;
+    void Rollback() override;
+
   private:
     // Made on first use, when the item is owned by a shared pointer that
     // its properties can refer back to weakly.
     const boost::shared_ptr<ModelUserProperties>& EnsureUserProperties();
 
+    struct SavedProperty {
+        std::wstring name;
+        int type;
+        host::Variant value;
+    };
+    std::vector<SavedProperty> SaveUserProperties() const;
+
     CallLog* log_;
     boost::shared_ptr<ModelUserProperties> userProperties_;
+    std::vector<SavedProperty> checkpoint_;
 };
 
 typedef boost::shared_ptr<ModelContactItem> ModelContactItemPtr;

@@ -62,7 +62,19 @@ const host::Variant* ModelItem::FindProperty(const std::string& key) const {
     return found == properties_.end() ? nullptr : &found->second.value;
 }
 
+void ModelItem::Checkpoint() {
+    checkpoint_ = properties_;
+    changed_ = false;
+}
+
+void ModelItem::Rollback() {
+    if (!changed_) return;
+    properties_ = checkpoint_;
+    changed_ = false;
+}
+
 void ModelItem::SetProperty(const std::string& name, const host::Variant& value) {
+    changed_ = true;
     const auto found = properties_.find(Key(name));
     if (found == properties_.end()) {
         AddProperty(name, value);

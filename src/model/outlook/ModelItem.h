@@ -46,6 +46,11 @@ class ModelItem : public ModelObject {
     // Case-insensitive member-name key ("fullname").
     static std::string Key(const std::string& name);
 
+    // Remembers what the item holds now; Rollback() brings it back (only
+    // when something changed since). For a world used again and again.
+    virtual void Checkpoint();
+    virtual void Rollback();
+
   protected:
     // A further property with its own initial value.
     void AddProperty(const std::string& name, const host::Variant& initial);
@@ -56,6 +61,8 @@ class ModelItem : public ModelObject {
         host::Variant value;
     };
     std::map<std::string, Stored> properties_;
+    std::map<std::string, Stored> checkpoint_;
+    bool changed_ = false;  // since the checkpoint
     boost::weak_ptr<ModelObject> application_;
 };
 

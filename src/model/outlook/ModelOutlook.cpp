@@ -190,6 +190,34 @@ void ModelOutlook::SetActiveExplorer(const ModelExplorerPtr& explorer) {
     application_->SetActiveExplorer(explorer);
 }
 
+namespace {
+
+void ForEachItem(const ModelFolderPtr& folder, void (ModelItem::*act)()) {
+    for (const ModelItemPtr& item : folder->items()) ((*item).*act)();
+    for (const ModelFolderPtr& child : folder->folders()) ForEachItem(child, act);
+}
+
+}  // namespace
+
+void ModelOutlook::Checkpoint() { ForEachItem(mailbox_, &ModelItem::Checkpoint); }
+
+void ModelOutlook::Rollback() {
+    for (const ModelWindowsPtr& windows : {inspectors_, explorers_}) {
+        // Closing takes a window out of the list: close copies.
+        const std::vector<ModelObjectPtr> open = windows->windows();
+        for (const ModelObjectPtr& window : open) {
+            if (auto inspector = boost::dynamic_pointer_cast<ModelInspector>(window)) {
+                inspector->Close();
+            } else if (auto explorer = boost::dynamic_pointer_cast<ModelExplorer>(window)) {
+                explorer->Close();
+            }
+        }
+    }
+    application_->SetActiveExplorer(ModelExplorerPtr());
+    log_.Clear();
+    ForEachItem(mailbox_, &ModelItem::Rollback);
+}
+
 ModelInspectorPtr ModelOutlook::OpenInspector(const ModelItemPtr& item, int editorType) {
     ModelInspectorPtr inspector(new ModelInspector(&log_, item, editorType));
     inspector->AttachTo(inspectors_);

@@ -80,6 +80,14 @@ class ModelOutlook {
     const ModelWindowsPtr& explorers() const { return explorers_; }
     const ModelWindowsPtr& inspectors() const { return inspectors_; }
 
+    // Remembers what every item of the folder tree holds now; Rollback()
+    // closes the windows opened since (inspectors first), makes none the
+    // active one, clears the call log and brings the items back as they
+    // were. For a world used again and again: the folders themselves are
+    // not rolled back (nothing the add-in does changes them).
+    void Checkpoint();
+    void Rollback();
+
   private:
     CallLog log_;  // first: outlives every object below
     ModelApplicationPtr application_;

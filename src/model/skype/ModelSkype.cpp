@@ -37,6 +37,83 @@ ModelSkype::ModelSkype() {
     SetCurrentUser(self);
 }
 
+struct ModelSkype::Saved {
+    platform::WindowHandle window;
+    platform::MessageId discoverMessage;
+    platform::MessageId attachMessage;
+    std::string currentUser;
+    std::map<std::string, SkypeUser> users;
+    std::vector<std::string> userOrder;
+    std::string connectionStatus;
+    bool loggedIn;
+    bool answersPings;
+    bool requiresAuthorization;
+    int maxProtocol;
+    Delivery delivery;
+    std::uint32_t decisionDelayMs;
+    bool decisionAllow;
+    std::map<platform::WindowHandle, ClientState> clients;
+    std::deque<std::pair<platform::WindowHandle, std::string>> posted;
+    bool flushPosted;
+    int nextCallId;
+    std::string launchCallTo;
+    std::vector<Command> received;
+    std::vector<PlacedCall> calls;
+    std::vector<std::string> chats;
+};
+
+void ModelSkype::Checkpoint() {
+    saved_.reset(new Saved{window_,
+                           discoverMessage_,
+                           attachMessage_,
+                           currentUser_,
+                           users_,
+                           userOrder_,
+                           connectionStatus_,
+                           loggedIn_,
+                           answersPings_,
+                           requiresAuthorization_,
+                           maxProtocol_,
+                           delivery_,
+                           decisionDelayMs_,
+                           decisionAllow_,
+                           clients_,
+                           posted_,
+                           flushPosted_,
+                           nextCallId_,
+                           launchCallTo_,
+                           received_,
+                           calls_,
+                           chats_});
+}
+
+void ModelSkype::Rollback() {
+    if (!saved_) return;
+    const Saved& s = *saved_;
+    window_ = s.window;
+    discoverMessage_ = s.discoverMessage;
+    attachMessage_ = s.attachMessage;
+    currentUser_ = s.currentUser;
+    users_ = s.users;
+    userOrder_ = s.userOrder;
+    connectionStatus_ = s.connectionStatus;
+    loggedIn_ = s.loggedIn;
+    answersPings_ = s.answersPings;
+    requiresAuthorization_ = s.requiresAuthorization;
+    maxProtocol_ = s.maxProtocol;
+    delivery_ = s.delivery;
+    decisionDelayMs_ = s.decisionDelayMs;
+    decisionAllow_ = s.decisionAllow;
+    clients_ = s.clients;
+    posted_ = s.posted;
+    flushPosted_ = s.flushPosted;
+    nextCallId_ = s.nextCallId;
+    launchCallTo_ = s.launchCallTo;
+    received_ = s.received;
+    calls_ = s.calls;
+    chats_ = s.chats;
+}
+
 ModelSkype::~ModelSkype() {
     if (window_ != platform::kNoWindow) {
         try {

@@ -17,6 +17,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -137,6 +138,12 @@ class ModelSkype : public platform::WindowHandler {
     std::vector<platform::WindowHandle> AttachedClients() const;
     std::vector<platform::WindowHandle> PendingClients() const;
 
+    // Remembers everything it knows and did as it is now (its window, users,
+    // clients, pending replies, logs); Rollback() brings that back. The
+    // desktop is rolled back with it, so that its window is there again.
+    void Checkpoint();
+    void Rollback();
+
     // Hooks for the host it runs in (process list, printing, command log).
     std::function<void()> onStarted;
     std::function<void()> onExited;
@@ -158,6 +165,7 @@ class ModelSkype : public platform::WindowHandler {
 
   private:
     enum class ClientState { Pending, Attached, Refused };
+    struct Saved;
 
     void OnDiscover(platform::WindowHandle client);
     void SendAttachStatus(platform::WindowHandle client, long status);
@@ -199,6 +207,7 @@ class ModelSkype : public platform::WindowHandler {
     std::vector<Command> received_;
     std::vector<PlacedCall> calls_;
     std::vector<std::string> chats_;
+    std::unique_ptr<Saved> saved_;
 };
 
 }  // namespace model

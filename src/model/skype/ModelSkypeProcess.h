@@ -27,6 +27,10 @@ class ModelSkypeProcess {
     ModelSkypeProcess(const ModelSkypeProcess&) = delete;
     ModelSkypeProcess& operator=(const ModelSkypeProcess&) = delete;
 
+    // Which process is Skype's, kept and brought back with the process list.
+    void Checkpoint() { checkpoint_ = process_; }
+    void Rollback() { process_ = checkpoint_; }
+
   private:
     void StartProcess();
 
@@ -35,6 +39,7 @@ class ModelSkypeProcess {
     ModelShell& shell_;
     std::function<void(const ModelShell::Execution&)> previousOnExecute_;
     platform::ProcessId process_ = platform::kNoProcess;
+    platform::ProcessId checkpoint_ = platform::kNoProcess;
 };
 
 // Skype's installation record: "SkypePath" under the current user's

@@ -353,7 +353,7 @@ void OutlookUser::DrawToolbar(const std::string& indent, bool sayWhenNone) {
 }
 
 void OutlookUser::Draw() {
-    if (!Running()) return;
+    if (!Running() || out_.silent()) return;
     out_.Detail(inspector_ ? "[item window]" : "[folder window]");
     if (ribbon_) {
         DrawRibbon();

@@ -20,26 +20,41 @@ std::string Printer::Stamp() const {
     return stamp;
 }
 
-void Printer::Say(const std::string& text) { out_ << text << '\n'; }
+void Printer::Say(const std::string& text) {
+    if (silent_) return;
+    out_ << text << '\n';
+}
 
-void Printer::Event(const std::string& text) { out_ << Stamp() << text << '\n'; }
+void Printer::Event(const std::string& text) {
+    if (silent_) return;
+    out_ << Stamp() << text << '\n';
+}
 
 void Printer::ToSkype(const std::string& command) {
+    if (silent_) return;
     out_ << Stamp() << "Tandrel -> Skype: " << VisibleAnsi(command) << '\n';
 }
 
 void Printer::FromSkype(const std::string& reply) {
+    if (silent_) return;
     out_ << Stamp() << "Skype -> Tandrel: " << VisibleAnsi(reply) << '\n';
 }
 
-void Printer::Detail(const std::string& text) { out_ << "            " << text << '\n'; }
+void Printer::Detail(const std::string& text) {
+    if (silent_) return;
+    out_ << "            " << text << '\n';
+}
 
 void Printer::Details(const std::string& text, const std::string& indent) {
+    if (silent_) return;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) Detail(indent + line);
 }
 
-void Printer::Error(const std::string& text) { out_ << "error: " << text << '\n'; }
+void Printer::Error(const std::string& text) {
+    if (silent_) return;
+    out_ << "error: " << text << '\n';
+}
 
 std::string Glance(std::string line) {
     for (const char* part : {" tooltip \"", " picture ", " mask "}) {
@@ -52,6 +67,9 @@ std::string Glance(std::string line) {
     return line;
 }
 
-void Printer::Prompt(const std::string& text) { out_ << text << std::flush; }
+void Printer::Prompt(const std::string& text) {
+    if (silent_) return;
+    out_ << text << std::flush;
+}
 
 }  // namespace model

@@ -34,6 +34,10 @@ class Printer {
 
     bool brief() const { return brief_; }
     void SetBrief(bool brief) { brief_ = brief; }
+    // Nothing at all is printed, nor drawn for printing (a session nobody
+    // watches: the fuzz targets').
+    bool silent() const { return silent_; }
+    void SetSilent(bool silent) { silent_ = silent; }
 
   private:
     std::string Stamp() const;
@@ -41,6 +45,7 @@ class Printer {
     std::ostream& out_;
     std::function<std::uint64_t()> now_;
     bool brief_ = false;
+    bool silent_ = false;
 };
 
 // A drawn line without its tooltip, pictures and mask: what a glance shows.

@@ -80,6 +80,29 @@ World::~World() {
     skype_api::ForgetMessageNumbers();
 }
 
+void World::Checkpoint() {
+    platform.Checkpoint();
+    skype.Checkpoint();
+    skypeProcess_.Checkpoint();
+    outlook.Checkpoint();
+    checkpoint_ = Shown{boxesShown_, dialogsShown_, skypeMatched_};
+}
+
+void World::Rollback() {
+    addin.Unload();
+    client_.reset();
+    outlook.Rollback();
+    platform.Rollback();
+    skype.Rollback();
+    skypeProcess_.Rollback();
+    // The message numbers the client keeps are registered afresh.
+    skype_api::ForgetMessageNumbers();
+    boxesShown_ = checkpoint_.boxes;
+    dialogsShown_ = checkpoint_.dialogs;
+    skypeMatched_ = checkpoint_.skypeMatched;
+    openDialogs_.clear();
+}
+
 void World::ReportTo(Printer& out) {
     out_ = &out;
     // Message boxes and dialogs are shown while they are open.

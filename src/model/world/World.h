@@ -56,6 +56,17 @@ class World : public UserHost {
     // The one alone, or null.
     CSkype* ClientAlone() { return client_.get(); }
 
+    // Remembers the world as it is now: the platform's ports, the model
+    // Skype and its process, the mailbox's items, what has been shown.
+    // Rollback() brings all that back, however often, at a cost that grows
+    // with what changed since rather than with the world's size (the fuzz
+    // targets build their world once and roll it back for every input).
+    // The add-in and the client alone are the code under test and are not
+    // kept: Rollback unloads and stops them first, and a run loads or
+    // starts them afresh.
+    void Checkpoint();
+    void Rollback();
+
     // UserHost: the add-in in this process, the model's message boxes and
     // dialogs, the model clock, the model Skype's log.
     bool LoadAddIns(ModelOutlook& outlook) override;
@@ -94,6 +105,13 @@ class World : public UserHost {
     // The open dialogs' drawings when they opened, by record index.
     std::map<std::size_t, std::string> openDialogs_;
     std::size_t skypeMatched_ = 0;  // Skype's commands an expectation has passed
+
+    struct Shown {
+        std::size_t boxes = 0;
+        std::size_t dialogs = 0;
+        std::size_t skypeMatched = 0;
+    };
+    Shown checkpoint_;
 };
 
 }  // namespace model
