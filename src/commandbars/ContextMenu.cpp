@@ -47,10 +47,7 @@ std::int32_t FirstGroup(const office::CommandBarControls& controls) {
 class CContextMenu::Insertion {
   public:
     Insertion(CContextMenu& menu, const office::CommandBarControls& controls, std::int32_t index)
-        : menu_(menu),
-          controls_(controls),
-          index_(index),
-          enabled_(menu.skype_->IsSkypeConnected()) {}
+        : menu_(menu), controls_(controls), index_(index), enabled_(menu.skype_->MayPlaceCalls()) {}
 
     template <typename Kind>
     void Add(const std::wstring& label, int face, bool beginGroup, const std::wstring& tag) {
@@ -205,8 +202,10 @@ void CContextMenu::OnChangeConnectionStatus(ConnectionStatus status) {
     TANDREL_TRACE("CContextMenu::OnChangeConnectionStatus");
     // A copy: enabling may let Skype's messages in, and they may drop the list.
     const std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons = buttons_;
+    // Links need no desktop API: they stay usable whatever its status.
+    const bool enabled = status == kConnectionOnline || skype_->PlacesCallsAsLinks();
     for (const boost::shared_ptr<CSkypeTargetButton>& button : buttons) {
-        button->Enable(status == kConnectionOnline);
+        button->Enable(enabled);
     }
 }
 
