@@ -24,6 +24,10 @@
 #define TANDREL_OPTIONS_CLASSIC_TOOLBAR "Show the classic toolbar in Outlook 2010 and later"
 #define TANDREL_OPTIONS_CALL_VIA "Place calls through:"
 
+#define TANDREL_INCOMING_TITLE "Incoming Skype call"
+#define TANDREL_INCOMING_OPEN "Open contact"
+#define TANDREL_INCOMING_CLOSE "Close"
+
 #define TANDREL_ABOUT_TITLE "About Tandrel"
 // Ends with the web site of resources/Addresses.h (a test keeps them in step).
 #define TANDREL_ABOUT_HELP_LINE \

@@ -189,8 +189,10 @@ void World::ShowScreen() {
             continue;
         }
         const auto& dialog = ui.dialogs[index];
-        out_->Event(DialogName(dialog.templateId) + " closes" +
-                    (dialog.result == platform::answer::kOk ? "  [OK]" : "  [Cancel]"));
+        const char* ended = dialog.modeless                          ? ""
+                            : dialog.result == platform::answer::kOk ? "  [OK]"
+                                                                     : "  [Cancel]";
+        out_->Event(DialogName(dialog.templateId) + " closes" + ended);
         out_->Details(ChangedLines(open->second, DrawDialog(index)), "  ");
         open = openDialogs_.erase(open);
     }
