@@ -32,6 +32,15 @@ ModelItem::ModelItem(const std::string& className, CallLog* log, const host::Gui
     for (const std::string& name : textProperties) {
         AddProperty(name, host::Variant::Bstr(L""));
     }
+    DefineMethod(
+        "Display", Params{0, 1}, [this](const std::vector<host::Variant>&, host::Variant*) {
+            if (onDisplay) {
+                const auto self = boost::static_pointer_cast<ModelItem>(shared_from_this());
+                const auto display = onDisplay;
+                display(self);
+            }
+            return host::hr::kOk;
+        });
 }
 
 void ModelItem::AddProperty(const std::string& name, const host::Variant& initial) {

@@ -3,12 +3,14 @@
 // be read and written through IDispatch, the item's Application, and the
 // ItemEvents connection point. Writing a property, through IDispatch or by
 // the builder's Change, fires PropertyChange(name) as Outlook does.
+// Display([Modal]) shows the item in its own window (onDisplay).
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
@@ -45,6 +47,10 @@ class ModelItem : public ModelObject {
 
     // Case-insensitive member-name key ("fullname").
     static std::string Key(const std::string& name);
+
+    // What Display does (the model Outlook opens an Inspector); nothing
+    // when empty.
+    boost::function<void(const boost::shared_ptr<ModelItem>& item)> onDisplay;
 
   protected:
     // A further property with its own initial value.
