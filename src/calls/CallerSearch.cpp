@@ -28,6 +28,30 @@ std::string CallerNumberForm(const std::wstring& number,
     return digits.empty() ? std::string() : "+" + digits;
 }
 
+// The last digits of a number in SkypeOut's form: a number that converts
+// into it ends in them, whatever its layout, so that most numbers are told
+// apart without converting them.
+constexpr std::size_t kTailDigits = 6;
+
+std::string Tail(const std::string& converted) {
+    return converted.size() > kTailDigits ? converted.substr(converted.size() - kTailDigits)
+                                          : converted.substr(1);
+}
+
+// Whether the digits of `stored`, before an extension ("x"), end in `tail`.
+bool DigitsEndIn(const std::wstring& stored, const std::string& tail) {
+    std::size_t matched = 0;
+    std::size_t end = stored.find(L'x');
+    for (std::size_t i = end == std::wstring::npos ? stored.size() : end;
+         i-- > 0 && matched < tail.size();) {
+        const wchar_t c = stored[i];
+        if (c < L'0' || c > L'9') continue;
+        if (static_cast<char>(c) != tail[tail.size() - 1 - matched]) return false;
+        ++matched;
+    }
+    return matched == tail.size();
+}
+
 std::wstring TelephoneColumns() {
     std::wstring columns;
     for (const outlook::TelephoneField& field : outlook::kTelephoneFields) {
@@ -90,6 +114,7 @@ outlook::ContactItem CCallerSearch::ForNumber(const std::wstring& number) const 
     if (!items) {
         return outlook::ContactItem();
     }
+    const std::string tail = Tail(wanted);
     std::int32_t found = 0;
     {
         const CachedColumns cached(items, TelephoneColumns());
@@ -102,7 +127,7 @@ outlook::ContactItem CCallerSearch::ForNumber(const std::wstring& number) const 
             const outlook::ContactItem row(item);
             for (const outlook::TelephoneField& field : outlook::kTelephoneFields) {
                 const std::wstring stored = row.TelephoneNumber(field.property);
-                if (!stored.empty() && form.Of(stored) == wanted) {
+                if (!stored.empty() && DigitsEndIn(stored, tail) && form.Of(stored) == wanted) {
                     found = index;
                     break;
                 }

@@ -1,5 +1,7 @@
 #include "model/outlook/ModelFolder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cwctype>
 
 #include "model/office/ModelCollection.h"
@@ -48,22 +50,72 @@ bool IsFolderField(const std::vector<ModelItemPtr>& items, const std::wstring& n
     return false;
 }
 
-// One item as a walk with cached columns hands it out: those properties,
-// read-only, nothing else.
+bool SameName(const std::string& a, const std::string& b) {
+    if (a == b) return true;  // as the caller spells it, mostly
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// One item as a walk with cached columns hands it out: the cached
+// properties read as the item has them, any other property of the item
+// reads empty (as Outlook answers it), nothing can be written. Rows are
+// made by the thousand: they define no members of their own.
 class ModelItemRow : public ModelObject {
   public:
-    ModelItemRow(CallLog* log, const ModelItemPtr& item, const std::vector<std::string>& columns)
-        : ModelObject(item->className(), log) {
-        for (const std::string& column : columns) {
-            const host::Variant* value = item->FindProperty(ModelItem::Key(column));
-            const host::Variant cached = value != nullptr ? *value : host::Variant();
-            DefineProperty(column,
-                           [cached](const std::vector<host::Variant>&, host::Variant* result) {
-                               *result = cached;
-                               return host::hr::kOk;
-                           });
+    ModelItemRow(CallLog* log, const ModelItemPtr& item,
+                 const boost::shared_ptr<const ModelItems::Columns>& columns)
+        : ModelObject(item->className(), log), log_(log), item_(item), columns_(columns) {}
+
+    host::HResult GetProperty(const std::string& name, const std::vector<host::Variant>& args,
+                              host::Variant* result) override {
+        host::HResult answer = host::hr::kOk;
+        const host::Variant* value = nullptr;
+        bool cached = false;
+        for (const auto& column : *columns_) {
+            if (SameName(column.first, name)) {
+                value = item_->FindProperty(column.second);
+                cached = true;
+                break;
+            }
         }
+        if (!cached) value = item_->FindProperty(ModelItem::Key(name));
+        if (value == nullptr) {
+            answer = host::hr::kUnknownName;
+        } else if (!args.empty()) {
+            answer = host::hr::kBadParamCount;
+        } else {
+            *result = cached ? *value : host::Variant::Bstr(L"");
+        }
+        Log(CallRecord::Kind::Get, name, args, answer);
+        return answer;
     }
+    host::HResult PutProperty(const std::string& name, const host::Variant& value) override {
+        Log(CallRecord::Kind::Put, name, {value}, host::hr::kMemberNotFound);
+        return host::hr::kMemberNotFound;  // a row is read-only
+    }
+    host::HResult Call(const std::string& name, const std::vector<host::Variant>& args,
+                       host::Variant* result) override {
+        return GetProperty(name, args, result);
+    }
+
+  private:
+    void Log(CallRecord::Kind kind, const std::string& member,
+             const std::vector<host::Variant>& args, host::HResult answer) {
+        if (log_ == nullptr) return;
+        CallRecord record;
+        record.object = className();
+        record.member = member;
+        record.kind = kind;
+        record.args = args;
+        record.result = answer;
+        log_->Add(std::move(record));
+    }
+
+    CallLog* log_;
+    ModelItemPtr item_;
+    boost::shared_ptr<const ModelItems::Columns> columns_;
 };
 
 std::vector<std::string> ColumnList(const std::wstring& text) {
@@ -112,18 +164,19 @@ ModelItems::ModelItems(CallLog* log, int itemType)
     DefineMethod("SetColumns", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant*) {
                      if (args[0].type() != host::VarType::Bstr) return host::hr::kTypeMismatch;
-                     const std::vector<std::string> columns = ColumnList(args[0].bstr());
-                     for (const std::string& column : columns) {
+                     boost::shared_ptr<Columns> columns(new Columns);
+                     for (const std::string& column : ColumnList(args[0].bstr())) {
                          if (column.empty() || !IsKnownProperty(itemType_, column)) {
                              return host::hr::kException;
                          }
+                         columns->push_back({column, ModelItem::Key(column)});
                      }
                      columns_ = columns;
                      return host::hr::kOk;
                  });
     DefineMethod("ResetColumns", Params{0, 0},
                  [this](const std::vector<host::Variant>&, host::Variant*) {
-                     columns_.clear();
+                     columns_.reset();
                      return host::hr::kOk;
                  });
     DefineMethod("GetFirst", Params{0, 0},
@@ -144,7 +197,7 @@ host::Variant ModelItems::Next() {
         return host::Variant::Object(host::DispatchPtr());
     }
     const ModelItemPtr& item = items_[cursor_++];
-    if (columns_.empty()) {
+    if (!columns_) {
         return host::Variant::Object(item);
     }
     return host::Variant::Object(ModelObjectPtr(new ModelItemRow(log_, item, columns_)));

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/outlook/ModelItem.h"
@@ -31,8 +32,8 @@ class ModelItems : public ModelObject {
 
     // The first item matching `filter`; false when the filter is refused.
     bool FindFirst(const std::wstring& filter, ModelItemPtr* found) const;
-    // The columns SetColumns cached (their keys), none after ResetColumns.
-    const std::vector<std::string>& columns() const { return columns_; }
+    // The columns SetColumns cached (as named, and their keys).
+    typedef std::vector<std::pair<std::string, std::string>> Columns;
 
   private:
     // The walk's next item (a row while columns are cached), or null.
@@ -41,7 +42,7 @@ class ModelItems : public ModelObject {
     CallLog* log_;
     int itemType_;
     std::vector<ModelItemPtr> items_;
-    std::vector<std::string> columns_;  // cached property names, as given
+    boost::shared_ptr<const Columns> columns_;  // null: none cached
     std::size_t cursor_ = 0;
 };
 

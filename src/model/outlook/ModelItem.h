@@ -61,7 +61,16 @@ class ModelItem : public ModelObject {
         std::string name;  // as Outlook spells it
         host::Variant value;
     };
-    std::map<std::string, Stored> properties_;
+    // The slot of the property with that key, or -1. A search walks
+    // thousands of items and reads many properties of each: the keys are
+    // numbers shared by every item (one table for all, always at hand),
+    // each item's numbers lie side by side, and a lookup touches the
+    // item's own memory once.
+    int Slot(const std::string& key) const;
+    static int KeyNumber(const std::string& key, bool make);
+
+    std::vector<int> keys_;       // the key numbers, in the order the properties came
+    std::vector<Stored> stored_;  // in the same order
     boost::weak_ptr<ModelObject> application_;
 };
 
