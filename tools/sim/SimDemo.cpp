@@ -55,6 +55,22 @@ echo == 10. Outlook closes ==
 outlook quit
 settings
 echo
+echo == 11. Outlook starts again. Bob calls from his number, stored in national form: ==
+echo == his contact shows beside Outlook; the user opens it, then answers in Skype ==
+outlook start
+wait 600
+skype ring +441614960000
+click Open contact
+skype answer
+close
+echo
+echo == 12. A right-click on a mail in the Inbox: the user replies to Alice through Skype ==
+folder Inbox
+select Lunch on Friday?
+rightclick
+click Reply via Skype
+outlook quit
+echo
 echo == Done. Try "scripts/sim.sh -i" for the prompt, or "scripts/sim.sh FILE" for a script. ==
 )";
 

@@ -2,6 +2,7 @@
 #include "model/skype/ModelSkype.h"
 
 #include <exception>
+#include <iterator>
 
 #include "platform/Platform.h"
 
@@ -280,6 +281,12 @@ void ModelSkype::LogIn() {
 void ModelSkype::Notify(const std::string& text) {
     if (!loggedIn_) {
         return;
+    }
+    // A client whose window is gone (an add-in unloaded) is forgotten, as
+    // Skype forgets a client it can no longer reach.
+    platform::Windowing& windowing = platform::windowing();
+    for (auto client = clients_.begin(); client != clients_.end();) {
+        client = windowing.IsWindow(client->first) ? std::next(client) : clients_.erase(client);
     }
     for (platform::WindowHandle client : AttachedClients()) {
         Deliver(client, text);
