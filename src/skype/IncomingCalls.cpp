@@ -119,7 +119,8 @@ void CIncomingCalls::Proceed(const std::string& id) {
     listener_.OnRinging(told);
 }
 
-void CIncomingCalls::Forget(const std::string& id) {
+// `id` by value: it may be the id of the call being erased.
+void CIncomingCalls::Forget(std::string id) {
     for (auto call = calls_.begin(); call != calls_.end(); ++call) {
         if (call->call.id != id) {
             continue;

@@ -67,7 +67,7 @@ class CIncomingCalls {
     void OnStatus(const std::string& id, const std::string& status);
     // Announces the call once everything is known, if it is incoming and rings.
     void Proceed(const std::string& id);
-    void Forget(const std::string& id);
+    void Forget(std::string id);
 
     boost::shared_ptr<CSkype> skype_;
     Listener& listener_;
