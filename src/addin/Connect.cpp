@@ -3,6 +3,7 @@
 #include <boost/bind/bind.hpp>
 
 #include "addin/ApiErrorMessages.h"
+#include "calls/ScreenPop.h"
 #include "commands/InformationCommands.h"
 #include "controllers/ContactInspectorController.h"
 #include "controllers/MailInspectorController.h"
@@ -30,6 +31,8 @@ const host::SinkTable& CConnect::Sinks() {
     };
     return table;
 }
+
+CConnect::CConnect() = default;
 
 CConnect::~CConnect() {
     try {
@@ -73,6 +76,11 @@ host::HResult CConnect::OnConnection(const host::DispatchPtr& application, std::
         ExplorersSink::Advise(explorersCollection_);
     }
     HookExistingExplorers();
+    try {
+        screenPop_.reset(new CScreenPop(application_, skype_));
+    } catch (...) {
+        caught::Record("CConnect::OnConnection");  // calls come in without it
+    }
     try {
         OfferFirstRunHelp();
     } catch (...) {
@@ -186,6 +194,7 @@ host::HResult CConnect::OnDisconnection(std::int32_t) {
     inspectorsCollection_ = outlook::Inspectors();
     ExplorersSink::Unadvise(explorersCollection_);
     explorersCollection_ = outlook::Explorers();
+    screenPop_.reset();
     if (skype_) {
         skype_->Unadvise(errorKey_);
         skype_->DestroyMessageWindow();

@@ -2,7 +2,8 @@
 // client and its window, the API-error observer, the subscriptions to the
 // Inspectors and Explorers collections, a controller for the active
 // Explorer or else for every Explorer, the first-run offer of help);
-// OnDisconnection takes it down in the opposite order. In between it gives
+// OnDisconnection takes it down in the opposite order. While connected, the
+// caller's contact shows when a Skype call comes in (CScreenPop). In between it gives
 // every new Explorer a CExplorer and every new contact or mail Inspector
 // (Word as editor excepted) a CContactInspector or CMailInspector.
 //
@@ -17,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@
 #include "outlook/Inspector.h"
 #include "ribbon/Ribbon.h"
 
+class CScreenPop;
 class CSkype;
 
 // The sink ids of the two collection events.
@@ -44,7 +47,7 @@ class CConnect : public addin::Extensibility,
                  private host::TableSink<CConnect, connect_sink::kNewInspector>,
                  private host::TableSink<CConnect, connect_sink::kNewExplorer> {
   public:
-    CConnect() = default;
+    CConnect();
     ~CConnect() override;
     CConnect(const CConnect&) = delete;
     CConnect& operator=(const CConnect&) = delete;
@@ -99,4 +102,5 @@ class CConnect : public addin::Extensibility,
     boost::shared_ptr<CSkype> skype_;
     std::string errorKey_;
     ribbon::CRibbon ribbon_{*this};
+    std::unique_ptr<CScreenPop> screenPop_;
 };

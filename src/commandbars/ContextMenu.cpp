@@ -40,10 +40,7 @@ std::int32_t FirstGroup(const office::CommandBarControls& controls) {
 class CContextMenu::Insertion {
   public:
     Insertion(CContextMenu& menu, const office::CommandBarControls& controls, std::int32_t index)
-        : menu_(menu),
-          controls_(controls),
-          index_(index),
-          enabled_(menu.skype_->IsSkypeConnected()) {}
+        : menu_(menu), controls_(controls), index_(index), enabled_(menu.skype_->MayPlaceCalls()) {}
 
     void Add(const offer::MenuItem& item) {
         const boost::shared_ptr<CSkypeTargetButton> button = Make(item.action);
@@ -183,9 +180,11 @@ void CContextMenu::OnChangeConnectionStatus(ConnectionStatus status) {
     TANDREL_TRACE("CContextMenu::OnChangeConnectionStatus");
     // A copy: enabling may let Skype's messages in, and they may drop the list.
     const std::vector<boost::shared_ptr<CSkypeTargetButton>> buttons = buttons_;
+    // Links need no desktop API: they stay usable whatever its status.
+    const bool enabled = status == kConnectionOnline || skype_->PlacesCallsAsLinks();
     const std::vector<bool> followsStatus = followsStatus_;
     for (std::size_t index = 0; index < buttons.size(); ++index) {
-        buttons[index]->Enable(followsStatus[index] && status == kConnectionOnline);
+        buttons[index]->Enable(followsStatus[index] && enabled);
     }
 }
 

@@ -1,6 +1,7 @@
 // COptionsDialog: the options page (dialog template 109). It shows and edits
-// the default country ("CountryCode", "AutoPrefix") and the add-in's two
-// switches ("SkypeName", "Bypass"); OK writes them, Cancel writes nothing.
+// the default country ("CountryCode", "AutoPrefix"), the add-in's switches
+// ("SkypeName", "Bypass", "ScreenPop", "ClassicToolbar") and the way calls
+// are placed ("CallVia"); OK writes them, Cancel writes nothing.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,9 @@ class COptionsDialog : public platform::DialogLogic {
     static constexpr int kAlwaysUseLabel = ids::kCountryAlwaysUseLabel;
     static constexpr int kSkypeName = ids::kOptionsSkypeName;
     static constexpr int kBypass = ids::kOptionsBypass;
+    static constexpr int kScreenPop = ids::kOptionsScreenPop;
+    static constexpr int kClassicToolbar = ids::kOptionsClassicToolbar;
+    static constexpr int kCallVia = ids::kOptionsCallVia;
     static constexpr int kOk = ids::kOkButton;
     static constexpr int kCancel = ids::kCancelButton;
 

@@ -95,6 +95,8 @@ std::string DialogName(int templateId) {
             return "The options page";
         case ids::kAboutDialog:
             return "The About box";
+        case ids::kIncomingCallDialog:
+            return "The incoming call window";
         default:
             return "Dialog " + std::to_string(templateId);
     }

@@ -253,9 +253,80 @@ void ModelUi::Rollback() {
     answers_ = saved_->answers;
     scripts_ = saved_->scripts;
     open_.clear();
+    modeless_.clear();  // the logics they served are gone
 }
 
+// An open modeless dialog: its controls, its logic, its record.
+struct ModelUi::Modeless {
+    Modeless(const DialogTemplate& dialogTemplate, platform::DialogLogic& logic, std::size_t index)
+        : view(dialogTemplate), logic(logic), index(index) {}
+    ScriptedDialogView view;
+    platform::DialogLogic& logic;
+    std::size_t index;
+    // Its logic is handling a message: closing waits until it returns.
+    bool busy = false;
+};
+
+// The view ModelessView hands out: it finds its dialog at every call, so it
+// answers as for missing controls once the dialog has closed.
+class ModelUi::Forwarder : public platform::DialogView {
+  public:
+    Forwarder(ModelUi& ui, platform::WindowHandle dialog) : ui_(ui), dialog_(dialog) {}
+
+    int AddListItem(int control, const std::string& text) override {
+        return View() ? View()->AddListItem(control, text) : -1;
+    }
+    int ListCount(int control) override { return View() ? View()->ListCount(control) : -1; }
+    std::string ListItemText(int control, int index) override {
+        return View() ? View()->ListItemText(control, index) : std::string();
+    }
+    void SetListItemData(int control, int index, std::intptr_t data) override {
+        if (View()) View()->SetListItemData(control, index, data);
+    }
+    std::intptr_t ListItemData(int control, int index) override {
+        return View() ? View()->ListItemData(control, index) : -1;
+    }
+    void SelectListItem(int control, int index) override {
+        if (View()) View()->SelectListItem(control, index);
+    }
+    int ListSelection(int control) override { return View() ? View()->ListSelection(control) : -1; }
+    void SetChecked(int control, bool checked) override {
+        if (View()) View()->SetChecked(control, checked);
+    }
+    bool IsChecked(int control) override { return View() && View()->IsChecked(control); }
+    void EnableControl(int control, bool enabled) override {
+        if (View()) View()->EnableControl(control, enabled);
+    }
+    bool IsControlEnabled(int control) override {
+        return View() && View()->IsControlEnabled(control);
+    }
+    void SetControlText(int control, const std::string& text) override {
+        if (View()) View()->SetControlText(control, text);
+    }
+    std::string ControlText(int control) override {
+        return View() ? View()->ControlText(control) : std::string();
+    }
+    void EndDialog(std::intptr_t result) override {
+        if (!View()) return;
+        View()->EndDialog(result);
+        ui_.EndModeless(dialog_);
+    }
+
+  private:
+    ScriptedDialogView* View() const {
+        const auto found = ui_.modeless_.find(dialog_);
+        return found == ui_.modeless_.end() ? nullptr : &found->second->view;
+    }
+
+    ModelUi& ui_;
+    platform::WindowHandle dialog_;
+};
+
 ModelUi::ModelUi() = default;
+
+// Open modeless dialogs are let go without a word to their logic, which
+// may be gone already: the add-in closes its dialogs itself.
+ModelUi::~ModelUi() = default;
 
 const std::map<int, ModelUi::ControlState>& ModelUi::DialogControls(std::size_t index) const {
     static const std::map<int, ControlState> kNone;
@@ -398,7 +469,115 @@ std::intptr_t ModelUi::ShowDialog(int templateId, platform::WindowHandle owner,
         record.stuck = true;
         record.result = -1;
     }
-    return record.result;
+    const std::intptr_t result = record.result;
+    try {
+        logic.OnDestroy();
+    } catch (...) {
+        ++swallowedExceptions;
+        caught::Record("ModelUi::OnDestroy");
+    }
+    return result;
+}
+
+platform::WindowHandle ModelUi::ShowModeless(int templateId, platform::WindowHandle owner,
+                                             platform::DialogLogic& logic) {
+    const DialogTemplate* dialogTemplate = FindTemplate(templateId);
+    if (dialogTemplate == nullptr) {
+        return platform::kNoWindow;  // CreateDialogParam cannot find the resource
+    }
+    const platform::WindowHandle window = nextModeless_;
+    nextModeless_ += 4;
+    const std::size_t index = dialogs.size();
+    DialogRecord record{templateId, owner, 0, {}, false};
+    record.modeless = true;
+    record.window = window;
+    dialogs.push_back(record);
+    Modeless& dialog = *(
+        modeless_[window] = std::unique_ptr<Modeless>(new Modeless(*dialogTemplate, logic, index)));
+    open_[index] = &dialog.view.controls();
+    dialog.busy = true;
+    try {
+        logic.OnInitDialog(dialog.view);
+    } catch (...) {
+        ++swallowedExceptions;
+        caught::Record("ModelUi::OnInitDialog");
+    }
+    dialog.busy = false;
+    if (dialog.view.ended()) {
+        // Ended while it was made: CreateDialogParam answers no window.
+        EndModeless(window);
+        return platform::kNoWindow;
+    }
+    return window;
+}
+
+std::unique_ptr<platform::DialogView> ModelUi::ModelessView(platform::WindowHandle dialog) {
+    if (modeless_.count(dialog) == 0) {
+        return nullptr;
+    }
+    return std::unique_ptr<platform::DialogView>(new Forwarder(*this, dialog));
+}
+
+void ModelUi::CloseModeless(platform::WindowHandle dialog) { EndModeless(dialog); }
+
+void ModelUi::EndModeless(platform::WindowHandle dialog) {
+    const auto found = modeless_.find(dialog);
+    if (found == modeless_.end()) {
+        return;
+    }
+    if (found->second->busy) {
+        found->second->view.EndDialog(0);  // closes once its logic returns
+        return;
+    }
+    // Out of the table first: nothing reaches a dialog that is going.
+    const std::unique_ptr<Modeless> going = std::move(found->second);
+    modeless_.erase(found);
+    DialogRecord& record = dialogs[going->index];
+    record.controls = going->view.controls();
+    record.result = going->view.ended() ? going->view.result() : 0;
+    open_.erase(going->index);
+    try {
+        going->logic.OnDestroy();
+    } catch (...) {
+        ++swallowedExceptions;
+        caught::Record("ModelUi::OnDestroy");
+    }
+}
+
+bool ModelUi::ClickModeless(platform::WindowHandle dialog, int control) {
+    const auto found = modeless_.find(dialog);
+    if (found == modeless_.end()) {
+        return false;
+    }
+    Modeless& open = *found->second;
+    const bool closeBox = control == platform::answer::kCancel && open.view.CanClose();
+    if (!open.view.CanClick(control) && !closeBox) {
+        return false;
+    }
+    if (open.view.IsCheckBox(control)) {
+        open.view.SetChecked(control, !open.view.IsChecked(control));
+    }
+    open.busy = true;
+    try {
+        open.logic.OnCommand(open.view, control, platform::notify::kButtonClicked);
+    } catch (...) {
+        ++swallowedExceptions;
+        caught::Record("ModelUi::OnCommand");
+    }
+    open.busy = false;
+    if (open.view.ended()) {
+        EndModeless(dialog);
+    }
+    return true;
+}
+
+std::vector<platform::WindowHandle> ModelUi::OpenModeless() const {
+    std::vector<std::pair<std::size_t, platform::WindowHandle>> open;
+    for (const auto& each : modeless_) open.push_back({each.second->index, each.first});
+    std::sort(open.begin(), open.end());
+    std::vector<platform::WindowHandle> windows;
+    for (const auto& each : open) windows.push_back(each.second);
+    return windows;
 }
 
 }  // namespace model

@@ -71,6 +71,21 @@ class ModelUi : public platform::Ui {
     std::intptr_t ShowDialog(int templateId, platform::WindowHandle owner,
                              platform::DialogLogic& logic) override;
     platform::WindowHandle ActiveWindow() override { return activeWindow; }
+    // A modeless dialog opens with a handle of its own (never reused) and is
+    // recorded in `dialogs` like the modal ones; it stays open until its
+    // logic ends it, CloseModeless, or the user clicks what closes it.
+    platform::WindowHandle ShowModeless(int templateId, platform::WindowHandle owner,
+                                        platform::DialogLogic& logic) override;
+    std::unique_ptr<platform::DialogView> ModelessView(platform::WindowHandle dialog) override;
+    void CloseModeless(platform::WindowHandle dialog) override;
+    ~ModelUi() override;
+
+    // The user clicks button or check box `control` of an open modeless
+    // dialog (Close: the close box, IDCANCEL); false when the dialog has
+    // closed or the control cannot be clicked (missing, disabled, a text).
+    bool ClickModeless(platform::WindowHandle dialog, int control);
+    // The modeless dialogs open now, oldest first.
+    std::vector<platform::WindowHandle> OpenModeless() const;
 
     // Message boxes take the queued answers in order; with none queued the
     // default button answers (the first button, e.g. OK or Yes, unless the
@@ -118,6 +133,9 @@ class ModelUi : public platform::Ui {
         bool stuck = false;
         // What the logic answered to WM_CTLCOLORSTATIC.
         bool whiteStatics = false;
+        // A modeless dialog, and its window.
+        bool modeless = false;
+        platform::WindowHandle window = 0;
     };
     // In the order the dialogs appeared.
     std::vector<DialogRecord> dialogs;
@@ -146,7 +164,12 @@ class ModelUi : public platform::Ui {
   private:
     struct Saved;
 
+    struct Modeless;
+    class Forwarder;
     void RunWhileModal();
+    // Closes the modeless dialog (its logic hears OnDestroy) and records
+    // how its controls were left.
+    void EndModeless(platform::WindowHandle dialog);
 
     bool inWhileModal_ = false;
     // The live controls of the dialogs open now, by record index.
@@ -155,6 +178,8 @@ class ModelUi : public platform::Ui {
     std::deque<std::vector<DialogAction>> scripts_;
     std::map<int, DialogTemplate> templates_;
     std::shared_ptr<Saved> saved_;
+    std::map<platform::WindowHandle, std::unique_ptr<Modeless>> modeless_;
+    platform::WindowHandle nextModeless_ = 0x00D10004;
 };
 
 // The module's dialog templates (from the same source as tandrel.rc) by

@@ -46,7 +46,7 @@ struct MenuItem {
     // False for an entry shown but never enabled.
     bool followsStatus = true;
 
-    bool Enabled(bool skypeOnline) const { return followsStatus && skypeOnline; }
+    bool Enabled(bool mayPlaceCalls) const { return followsStatus && mayPlaceCalls; }
 
     friend bool operator==(const MenuItem& a, const MenuItem& b) {
         return a.action == b.action && a.label == b.label && a.face == b.face &&

@@ -24,4 +24,8 @@ NameSpace Application::GetNamespace(const std::wstring& type) const {
     return NameSpace(CallForDispatch("GetNamespace", {host::Variant::Bstr(type)}));
 }
 
+host::DispatchPtr Application::CreateItem(int itemType) const {
+    return CallForDispatch("CreateItem", {host::Variant::I4(itemType)});
+}
+
 }  // namespace outlook

@@ -31,6 +31,9 @@ class Application : public host::TypedObject {
     std::wstring Version() const;
     // GetNamespace(VT_BSTR type); the add-in asks for "MAPI".
     NameSpace GetNamespace(const std::wstring& type) const;
+    // CreateItem(VT_I4 item_type): a new item, in no folder and not saved,
+    // or null.
+    host::DispatchPtr CreateItem(int itemType) const;
 };
 
 }  // namespace outlook

@@ -3,33 +3,12 @@
 #include "outlook/Contact.h"
 #include "outlook/ContactItem.h"
 #include "outlook/Supported.h"
+#include "outlook/TelephoneFields.h"
 #include "resources/StringIds.h"
 #include "util/Text.h"
 #include "util/Trace.h"
 
 namespace {
-
-// The telephone properties read, in the order their entries are listed,
-// each with the label it is shown under. Fax, pager, ISDN, callback, telex
-// and TTY numbers cannot be called through Skype and are left out.
-struct TelephoneProperty {
-    const char* property;
-    unsigned label;
-};
-
-const TelephoneProperty kTelephoneProperties[] = {
-    {"PrimaryTelephoneNumber", ids::kLabelPrimary},
-    {"CompanyMainTelephoneNumber", ids::kLabelCompany},
-    {"BusinessTelephoneNumber", ids::kLabelBusiness},
-    {"Business2TelephoneNumber", ids::kLabelBusiness},
-    {"AssistantTelephoneNumber", ids::kLabelAssistant},
-    {"HomeTelephoneNumber", ids::kLabelHome},
-    {"Home2TelephoneNumber", ids::kLabelHome},
-    {"MobileTelephoneNumber", ids::kLabelMobile},
-    {"CarTelephoneNumber", ids::kLabelCar},
-    {"OtherTelephoneNumber", ids::kLabelOther},
-    {"RadioTelephoneNumber", ids::kLabelRadio},
-};
 
 const wchar_t kSkypeNameProperty[] = L"Skype Name";
 const wchar_t kUnnamedContact[] = L"Outlook Contact";
@@ -65,7 +44,7 @@ CContact::CContact(const outlook::ContactItem& item) {
         }
     }
 
-    for (const TelephoneProperty& telephone : kTelephoneProperties) {
+    for (const outlook::TelephoneField& telephone : outlook::kTelephoneFields) {
         const std::wstring number = item.TelephoneNumber(telephone.property);
         if (!number.empty()) {
             fields_.telephones.push_back(Telephone(text::LoadWideString(telephone.label), number));

@@ -50,4 +50,10 @@ Application ContactItem::Application() const {
     return outlook::Application(GetDispatch("Application"));
 }
 
+void ContactItem::SetText(const char* property, const std::wstring& value) const {
+    PutText(property, value);
+}
+
+void ContactItem::Display() const { CallMethod("Display", {host::Variant::Missing()}); }
+
 }  // namespace outlook

@@ -50,6 +50,12 @@ class ContactItem : public host::TypedObject {
 
     outlook::UserProperties UserProperties() const;
     outlook::Application Application() const;
+
+    // Property puts (the item is not saved): "FullName", a telephone
+    // property, ...
+    void SetText(const char* property, const std::wstring& value) const;
+    // Display(Modal missing): the contact's own window, which returns at once.
+    void Display() const;
 };
 
 }  // namespace outlook

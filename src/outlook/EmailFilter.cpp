@@ -1,27 +1,13 @@
 #include "outlook/EmailFilter.h"
 
+#include "outlook/FilterText.h"
+
 namespace outlook {
 
-namespace {
-
-std::string QuoteValue(const std::string& value) {
-    std::string quoted = "'";
-    for (char c : value) {
-        quoted += c;
-        if (c == '\'') {
-            quoted += '\'';
-        }
-    }
-    quoted += '\'';
-    return quoted;
-}
-
-}  // namespace
-
 std::string BuildEmailAddressFilter(const std::string& address) {
-    const std::string value = QuoteValue(address);
-    return "[Email1Address] = " + value + " Or [Email2Address] = " + value +
-           " Or [Email3Address] = " + value;
+    return PropertyEquals("Email1Address", address) + " Or " +
+           PropertyEquals("Email2Address", address) + " Or " +
+           PropertyEquals("Email3Address", address);
 }
 
 }  // namespace outlook

@@ -1,10 +1,11 @@
-// User-interface port: message boxes, modal dialogs from the module's
-// templates, and the thread's active window. Dialog logic is written against
-// DialogView (control-level operations) so that it runs unchanged over a
-// real dialog and over the model's scripted one.
+// User-interface port: message boxes, modal and modeless dialogs from the
+// module's templates, and the thread's active window. Dialog logic is
+// written against DialogView (control-level operations) so that it runs
+// unchanged over a real dialog and over the model's scripted one.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/Types.h"
@@ -58,6 +59,8 @@ class DialogView {
     // A drop-down list's text is its selected item's.
     virtual std::string ControlText(int control) = 0;
     // EndDialog: the modal call returns `result` once the handler returns.
+    // A modeless dialog closes (its logic hears OnDestroy, possibly before
+    // the handler that asked returns); the view must not be used after.
     virtual void EndDialog(std::intptr_t result) = 0;
 };
 
@@ -72,6 +75,10 @@ class DialogLogic {
     // WM_CTLCOLORSTATIC: true paints the static controls on the stock white
     // brush rather than the dialog's own colour.
     virtual bool PaintsStaticsWhite() const { return false; }
+    // WM_DESTROY: the dialog's window is going, however it was closed (a
+    // modal one once it has ended; a modeless one by its logic, by
+    // CloseModeless or with its owner). Nothing reaches the logic after it.
+    virtual void OnDestroy() {}
 };
 
 class Ui {
@@ -85,6 +92,20 @@ class Ui {
     virtual std::intptr_t ShowDialog(int templateId, WindowHandle owner, DialogLogic& logic) = 0;
     // GetActiveWindow of the calling thread.
     virtual WindowHandle ActiveWindow() = 0;
+
+    // CreateDialogParam with the module's template `templateId`, shown at
+    // the bottom right of the screen's work area without taking the
+    // activation or the focus from the window the user works in; returns
+    // at once. The dialog's window, or kNoWindow when it cannot be shown.
+    // `logic` must outlive the window.
+    virtual WindowHandle ShowModeless(int templateId, WindowHandle owner, DialogLogic& logic) = 0;
+    // The controls of an open modeless dialog of ShowModeless, to read or
+    // change; null when the dialog has closed. The view answers safely
+    // (as for missing controls) once the dialog closes.
+    virtual std::unique_ptr<DialogView> ModelessView(WindowHandle dialog) = 0;
+    // DestroyWindow of a modeless dialog of ShowModeless: its logic hears
+    // OnDestroy. Nothing happens for one that has closed.
+    virtual void CloseModeless(WindowHandle dialog) = 0;
 };
 
 }  // namespace platform

@@ -13,6 +13,15 @@
 #define TANDREL_IDD_OPTIONS 109
 #define TANDREL_IDC_OPTIONS_SKYPE_NAME 221
 #define TANDREL_IDC_OPTIONS_BYPASS 222
+#define TANDREL_IDC_OPTIONS_SCREEN_POP 223
+#define TANDREL_IDC_OPTIONS_CALL_VIA 224
+#define TANDREL_IDC_OPTIONS_CLASSIC_TOOLBAR 225
+
+// The incoming call: the caller, and the caller's contact to open or make.
+#define TANDREL_IDD_INCOMING_CALL 230
+#define TANDREL_IDC_INCOMING_NAME 231
+#define TANDREL_IDC_INCOMING_FROM 232
+#define TANDREL_IDC_INCOMING_CONTACT 233
 
 // The About box.
 #define TANDREL_IDD_ABOUT 207
@@ -31,6 +40,13 @@ constexpr int kCountryAlwaysUseLabel = TANDREL_IDC_COUNTRY_ALWAYS_USE_LABEL;
 constexpr int kOptionsDialog = TANDREL_IDD_OPTIONS;
 constexpr int kOptionsSkypeName = TANDREL_IDC_OPTIONS_SKYPE_NAME;
 constexpr int kOptionsBypass = TANDREL_IDC_OPTIONS_BYPASS;
+constexpr int kOptionsScreenPop = TANDREL_IDC_OPTIONS_SCREEN_POP;
+constexpr int kOptionsCallVia = TANDREL_IDC_OPTIONS_CALL_VIA;
+constexpr int kOptionsClassicToolbar = TANDREL_IDC_OPTIONS_CLASSIC_TOOLBAR;
+constexpr int kIncomingCallDialog = TANDREL_IDD_INCOMING_CALL;
+constexpr int kIncomingCallName = TANDREL_IDC_INCOMING_NAME;
+constexpr int kIncomingCallFrom = TANDREL_IDC_INCOMING_FROM;
+constexpr int kIncomingCallContact = TANDREL_IDC_INCOMING_CONTACT;
 constexpr int kAboutDialog = TANDREL_IDD_ABOUT;
 constexpr int kAboutVersion = TANDREL_IDC_ABOUT_VERSION;
 // The buttons every dialog shares (IDOK, IDCANCEL).

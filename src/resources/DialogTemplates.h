@@ -10,7 +10,10 @@
 
 namespace ids {
 
-enum class DialogStyle { Modal, CentredModal };
+// Modal and CentredModal: caption and system menu, for ShowDialog. Notice:
+// the same frame, kept above other windows, never activated, without a
+// task bar button, for ShowModeless.
+enum class DialogStyle { Modal, CentredModal, Notice };
 enum class ControlKind {
     Static,
     CentredStatic,

@@ -20,6 +20,13 @@
 #define TANDREL_OPTIONS_TANDREL_GROUP "Tandrel Settings"
 #define TANDREL_OPTIONS_SKYPE_NAME "Automatically insert Skype Name field when opening contact"
 #define TANDREL_OPTIONS_BYPASS "Bypass phone number parsing for SkypeOut numbers"
+#define TANDREL_OPTIONS_SCREEN_POP "Show the caller's contact when a Skype call comes in"
+#define TANDREL_OPTIONS_CLASSIC_TOOLBAR "Show the classic toolbar in Outlook 2010 and later"
+#define TANDREL_OPTIONS_CALL_VIA "Place calls through:"
+
+#define TANDREL_INCOMING_TITLE "Incoming Skype call"
+#define TANDREL_INCOMING_OPEN "Open contact"
+#define TANDREL_INCOMING_CLOSE "Close"
 
 #define TANDREL_ABOUT_TITLE "About Tandrel"
 // Ends with the web site of resources/Addresses.h (a test keeps them in step).

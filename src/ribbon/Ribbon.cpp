@@ -158,7 +158,7 @@ host::Variant CRibbon::Run(const Callback& callback, const std::vector<host::Var
     }
     if (Is(callback, callback::kGetEnabled)) {
         const boost::shared_ptr<CSkype>& skype = control.offer->GetSkype();
-        return host::Variant::Bool(entry && entry->Enabled(skype && skype->IsSkypeConnected()));
+        return host::Variant::Bool(entry && entry->Enabled(skype && skype->MayPlaceCalls()));
     }
     return SafeAnswer(callback.answer);
 }
@@ -254,7 +254,7 @@ void CRibbon::Act(const Control& control) {
     const boost::shared_ptr<offer::CWindowOffer> offer = control.offer;
     const boost::shared_ptr<CSkype> skype = offer->GetSkype();
     if (const offer::MenuItem* entry = EntryOf(control)) {
-        if (!entry->Enabled(skype && skype->IsSkypeConnected())) {
+        if (!entry->Enabled(skype && skype->MayPlaceCalls())) {
             return;  // Office clicks no disabled entry
         }
         const offer::MenuItem chosen = *entry;

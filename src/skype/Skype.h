@@ -63,6 +63,11 @@ class CSkype : public platform::WindowHandler {
     // not attached or when no Skype process runs; false then.
     bool SendCommand(const std::string& command);
     bool IsSkypeConnected();
+    // Whether calls and chats go as links ("CallVia" skype or tel), which
+    // need neither Skype's desktop API nor its connection.
+    bool PlacesCallsAsLinks() const;
+    // Whether a click may place a call now: links, or Skype online.
+    bool MayPlaceCalls();
     bool IsSkypeRunning();
     bool IsSkypeInstalled();
     // Launches Skype, asking it to call `target` unless that is empty.
@@ -120,6 +125,8 @@ class CSkype : public platform::WindowHandler {
     void OnBuddyDisplayNameChanged() { ++buddyListChanges_; }
 
     // --- Calls and chats ---
+    // Each goes as the setting "CallVia" says: through the desktop API
+    // (after PreChecks), or as a link the shell opens (CallLinks.h).
     // True when a command may be sent now; false after telling the user why
     // not. A target that is not safe (SafeTargets.h) is refused first.
     bool PreChecks(const std::wstring& target);
@@ -176,6 +183,9 @@ class CSkype : public platform::WindowHandler {
     void OnPingTimer();
     // A message box owned by the hidden window, caption "Tandrel Information".
     int Inform(const std::string& text, unsigned flags);
+    // Opens a call or chat link ("CallVia" skype or tel) through the shell,
+    // or tells the user that no program is registered for `scheme`.
+    void OpenCallLink(const char* scheme, const std::string& link);
     // The checks of a call or chat after PreChecks: false after telling why not.
     bool MayCallOrChat(const std::string& target, unsigned selfMessageId);
 

@@ -4,6 +4,8 @@
 
 #include "platform/Platform.h"
 #include "resources/StringIds.h"
+#include "skype/CallLinks.h"
+#include "skype/CallVia.h"
 #include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeProtocol.h"
@@ -16,6 +18,8 @@ namespace {
 
 constexpr unsigned kInformationOk = platform::mb::kOk | platform::mb::kIconInformation;
 constexpr unsigned kInformationYesNo = platform::mb::kYesNo | platform::mb::kIconInformation;
+// ShellExecute answers these and below for its failures.
+constexpr std::intptr_t kShellExecuteFailures = 32;
 
 }  // namespace
 
@@ -47,6 +51,24 @@ bool CSkype::PreChecks(const std::wstring& target) {
     return true;
 }
 
+void CSkype::OpenCallLink(const char* scheme, const std::string& link) {
+    TANDREL_TRACE("CSkype::OpenCallLink");
+    if (link.empty()) {
+        return;  // no target left to call
+    }
+    const bool tel = std::string(scheme) == call_links::kTelScheme;
+    // The shell would only say that nothing opens the link, or offer to
+    // look for a program in a store: the user is told what to do instead.
+    const CRegistryKey handler(platform::RegistryRoot::ClassesRoot, scheme,
+                               platform::access::kRead);
+    if (handler.IsNull() ||
+        platform::shell().Execute(window_, "open", link, "", "", platform::show::kNormal) <=
+            kShellExecuteFailures) {
+        Inform(text::LoadAnsiString(tel ? ids::kNoTelLinkProgram : ids::kNoSkypeLinkProgram),
+               kInformationOk);
+    }
+}
+
 bool CSkype::MayCallOrChat(const std::string& target, unsigned selfMessageId) {
     if (target == currentUserHandle_) {
         Inform(text::LoadAnsiString(selfMessageId), kInformationOk);
@@ -62,6 +84,12 @@ bool CSkype::MayCallOrChat(const std::string& target, unsigned selfMessageId) {
 
 void CSkype::SkypeIPCall(const std::wstring& target) {
     TANDREL_TRACE("CSkype::SkypeIPCall");
+    if (call_via::Read() != call_via::Way::DesktopApi) {
+        // A link needs neither the desktop API nor its checks.
+        OpenCallLink(call_links::kSkypeScheme,
+                     call_links::ForSkypeNames(target, call_links::Action::Call));
+        return;
+    }
     if (!PreChecks(target)) {
         return;
     }
@@ -74,6 +102,11 @@ void CSkype::SkypeIPCall(const std::wstring& target) {
 
 void CSkype::SkypeIMChat(const std::wstring& target) {
     TANDREL_TRACE("CSkype::SkypeIMChat");
+    if (call_via::Read() != call_via::Way::DesktopApi) {
+        OpenCallLink(call_links::kSkypeScheme,
+                     call_links::ForSkypeNames(target, call_links::Action::Chat));
+        return;
+    }
     if (!PreChecks(target)) {
         return;
     }
@@ -92,6 +125,16 @@ void CSkype::SkypeOut(const std::wstring& number) {
             Inform(text::LoadAnsiString(ids::kInvalidPhoneNumber), kInformationOk);
             return;
         }
+    }
+    switch (call_via::Read()) {
+        case call_via::Way::TelLinks:
+            OpenCallLink(call_links::kTelScheme, call_links::ForTelNumber(dialled));
+            return;
+        case call_via::Way::SkypeLinks:
+            OpenCallLink(call_links::kSkypeScheme, call_links::ForSkypeNumber(dialled));
+            return;
+        case call_via::Way::DesktopApi:
+            break;
     }
     if (!PreChecks(dialled)) {
         return;

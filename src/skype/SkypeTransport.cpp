@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "resources/Addresses.h"
 #include "resources/StringIds.h"
+#include "skype/CallVia.h"
 #include "skype/SafeTargets.h"
 #include "skype/Skype.h"
 #include "skype/SkypeApiMessages.h"
@@ -234,6 +235,10 @@ bool CSkype::IsSkypeConnected() {
     TANDREL_TRACE("CSkype::IsSkypeConnected");
     return connectionStatus_ == kConnectionOnline;
 }
+
+bool CSkype::PlacesCallsAsLinks() const { return call_via::Read() != call_via::Way::DesktopApi; }
+
+bool CSkype::MayPlaceCalls() { return PlacesCallsAsLinks() || IsSkypeConnected(); }
 
 bool CSkype::IsSkypeRunning() {
     TANDREL_TRACE("CSkype::IsSkypeRunning");

@@ -6,6 +6,7 @@
 
 #include "countries/CountryDialog.h"
 #include "platform/Platform.h"
+#include "skype/PhoneNumberForm.h"
 #include "skype/Skype.h"
 #include "util/RegistryKey.h"
 #include "util/Settings.h"
@@ -39,7 +40,7 @@ std::string DigitsOnly(const std::string& text) {
 
 // The default country's code: asks with the country chooser unless
 // "AutoPrefix" is on. False when the user cancels or no code is stored.
-bool DefaultCountryCode(const std::wstring& number, std::string* code) {
+bool AskedCountryCode(const std::wstring& number, std::string* code) {
     if (!settings::ReadBoolean(settings::kAutoPrefix, settings::kDefaultAutoPrefix)) {
         CCountryDialog dialog(number);
         if (dialog.DoModal() != CCountryDialog::kOk) {
@@ -47,24 +48,17 @@ bool DefaultCountryCode(const std::wstring& number, std::string* code) {
         }
     }
     // Read afresh: the chooser may just have created the settings key.
-    CRegistryValuePtr stored = settings::Read(settings::kCountryCode);
-    if (!stored) {
-        return false;
-    }
-    *code = stored->GetText();
-    // A stored code is a dialling code only when it is all digits: a
-    // negative or textual value would make a number SkypeOut never takes.
-    return !code->empty() && AllDigits(*code);
+    *code = phone_numbers::StoredCountryCode();
+    return !code->empty();
 }
 
 }  // namespace
 
-bool CSkype::SkypifyPhoneNumber(std::wstring& number) {
-    TANDREL_TRACE("CSkype::SkypifyPhoneNumber");
-    if (number.empty()) {
-        return false;
-    }
-    std::string text = text::ToAnsi(number);
+namespace phone_numbers {
+
+bool ToSkypeOutForm(const std::string& number, const DefaultCountry& defaultCountry,
+                    std::string* converted) {
+    std::string text = number;
     std::string countryCode;
 
     // An extension starts at the first lowercase "x" ("x123", "ext. 12").
@@ -88,7 +82,7 @@ bool CSkype::SkypifyPhoneNumber(std::wstring& number) {
         countryCode = text.substr(0, blank);
         text.erase(0, blank + 1);
     } else {
-        if (!DefaultCountryCode(number, &countryCode)) {
+        if (!defaultCountry(&countryCode)) {
             return false;
         }
         // Written with its country code but without "+" or blank
@@ -109,6 +103,49 @@ bool CSkype::SkypifyPhoneNumber(std::wstring& number) {
     if (text.empty()) {
         return false;
     }
-    number = text::FromAnsi("+" + countryCode + text);
+    *converted = "+" + countryCode + text;
+    return true;
+}
+
+std::string StoredCountryCode() {
+    CRegistryValuePtr stored = settings::Read(settings::kCountryCode);
+    if (!stored) {
+        return std::string();
+    }
+    // A stored code is a dialling code only when it is all digits: a
+    // negative or textual value would make a number SkypeOut never takes.
+    const std::string code = stored->GetText();
+    return AllDigits(code) ? code : std::string();
+}
+
+StoredCountryForm::StoredCountryForm() : countryCode_(StoredCountryCode()) {}
+
+std::string StoredCountryForm::Of(const std::wstring& number) const {
+    std::string converted;
+    const std::string& code = countryCode_;
+    const bool done = ToSkypeOutForm(
+        text::ToAnsi(number),
+        [&code](std::string* country) {
+            *country = code;
+            return !code.empty();
+        },
+        &converted);
+    return done ? converted : std::string();
+}
+
+}  // namespace phone_numbers
+
+bool CSkype::SkypifyPhoneNumber(std::wstring& number) {
+    TANDREL_TRACE("CSkype::SkypifyPhoneNumber");
+    if (number.empty()) {
+        return false;
+    }
+    std::string converted;
+    if (!phone_numbers::ToSkypeOutForm(
+            text::ToAnsi(number),
+            [&number](std::string* code) { return AskedCountryCode(number, code); }, &converted)) {
+        return false;
+    }
+    number = text::FromAnsi(converted);
     return true;
 }

@@ -118,6 +118,16 @@ CRegistryValuePtr CRegistryKey::WriteBoolean(const std::string& name, bool value
     return Query(name);
 }
 
+CRegistryValuePtr CRegistryKey::WriteText(const std::string& name, const std::string& value) {
+    if (handle_ == 0) {
+        return CRegistryValuePtr();
+    }
+    platform::registry().SetValue(handle_, name, platform::regtype::kString,
+                                  reinterpret_cast<const std::uint8_t*>(value.c_str()),
+                                  static_cast<std::uint32_t>(value.size() + 1));
+    return Query(name);
+}
+
 bool CRegistryKey::EnumSubKey(std::uint32_t index, std::string* name) const {
     if (handle_ == 0) {
         return false;

@@ -49,6 +49,8 @@ class CRegistryKey {
     CRegistryValuePtr WriteNumber(const std::string& name, std::int32_t value);
     // Stores one REG_BINARY byte (1 or 0), then reads it back.
     CRegistryValuePtr WriteBoolean(const std::string& name, bool value);
+    // Stores REG_SZ (the text and its NUL), then reads it back.
+    CRegistryValuePtr WriteText(const std::string& name, const std::string& value);
     // The name of sub-key `index`; false after the last one or on failure.
     bool EnumSubKey(std::uint32_t index, std::string* name) const;
 

@@ -23,12 +23,15 @@ constexpr char kPosition[] = "Position";              // number: toolbar dock po
 constexpr char kLeft[] = "Left";                      // number: toolbar left edge
 constexpr char kTop[] = "Top";                        // number: toolbar top edge
 constexpr char kRow[] = "Row";                        // number: toolbar row index
-constexpr char kClassicToolbar[] = "ClassicToolbar";  // boolean: toolbar in Outlook 2010 and later
+constexpr char kScreenPop[] = "ScreenPop";            // boolean: show the caller of a Skype call
+constexpr char kCallVia[] = "CallVia";                // string: "api", "skype" or "tel" links
+constexpr char kClassicToolbar[] = "ClassicToolbar";  // boolean: the toolbar in Outlook 2010+
 
 // What an absent value means.
 constexpr bool kDefaultAutoPrefix = false;
 constexpr bool kDefaultBypass = false;
 constexpr bool kDefaultSkypeName = true;
+constexpr bool kDefaultScreenPop = true;
 constexpr bool kDefaultClassicToolbar = true;
 constexpr std::int32_t kDefaultPosition = 1;  // docked at the top
 

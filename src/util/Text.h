@@ -13,6 +13,9 @@ inline bool IsLetterOrDigit(char c) { return IsDigit(c) || IsLetter(c); }
 // Wide text into the ANSI code page and back (the platform's text port).
 std::string ToAnsi(const std::wstring& wide);
 std::wstring FromAnsi(const std::string& ansi);
+// UTF-8, whatever the code page: what a link carries. A lone UTF-16
+// surrogate (which no character is) becomes U+FFFD.
+std::string ToUtf8(const std::wstring& wide);
 // Lower case through the ANSI code page.
 std::string ToLowerAnsi(const std::string& ansi);
 

@@ -136,6 +136,11 @@ std::string Win32DialogView::ControlText(int control) {
 }
 
 void Win32DialogView::EndDialog(std::intptr_t result) {
+    if (modeless_) {
+        // EndDialog would only hide a modeless dialog.
+        DestroyWindow(static_cast<HWND>(dialog_));
+        return;
+    }
     ::EndDialog(static_cast<HWND>(dialog_), result);
 }
 

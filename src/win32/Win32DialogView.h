@@ -1,6 +1,7 @@
 // DialogView over a real dialog window: combo boxes and list boxes through
 // their messages, buttons, enabling and texts through the dialog manager.
 // It holds nothing but the dialog's handle, so one can be made per message.
+// EndDialog ends a modal dialog and destroys a modeless one.
 #pragma once
 
 #include "platform/Ui.h"
@@ -9,7 +10,7 @@ namespace win32 {
 
 class Win32DialogView : public platform::DialogView {
   public:
-    explicit Win32DialogView(void* dialog) : dialog_(dialog) {}
+    Win32DialogView(void* dialog, bool modeless) : dialog_(dialog), modeless_(modeless) {}
 
     int AddListItem(int control, const std::string& text) override;
     int ListCount(int control) override;
@@ -28,6 +29,7 @@ class Win32DialogView : public platform::DialogView {
 
   private:
     void* dialog_;
+    bool modeless_;
 };
 
 }  // namespace win32

@@ -1,5 +1,5 @@
-// The user-interface port over MessageBoxA, DialogBoxParamW with the
-// module's templates, and GetActiveWindow.
+// The user-interface port over MessageBoxA, DialogBoxParamW and
+// CreateDialogParamW with the module's templates, and GetActiveWindow.
 #pragma once
 
 #include "platform/Ui.h"
@@ -16,6 +16,10 @@ class Win32Ui : public platform::Ui {
     std::intptr_t ShowDialog(int templateId, platform::WindowHandle owner,
                              platform::DialogLogic& logic) override;
     platform::WindowHandle ActiveWindow() override;
+    platform::WindowHandle ShowModeless(int templateId, platform::WindowHandle owner,
+                                        platform::DialogLogic& logic) override;
+    std::unique_ptr<platform::DialogView> ModelessView(platform::WindowHandle dialog) override;
+    void CloseModeless(platform::WindowHandle dialog) override;
 
   private:
     void* module_;

@@ -1,11 +1,11 @@
 // Outlook's events as the add-in handles them, with n friends in Skype and
 // n contacts: a selection change (a contact, a mail; a contact in Outlook
 // 2016, with Office's redrawing of the ribbon), a contact Inspector
-// opening, the first attach with the toolbar up, a right-click and a click
-// on the toolbar's call button. Beside the time each reports, per event,
-// the calls the add-in made on Outlook and Office objects ("host_calls",
-// each a COM call on real Office; "add_item" of them fill the Skype combo)
-// and the commands Skype received ("skype_commands").
+// opening, the first attach with the toolbar up, a right-click, a click on
+// the toolbar's call button, and a Skype call coming in. Beside the time
+// each reports, per event, the calls the add-in made on Outlook and Office
+// objects ("host_calls", each a COM call on real Office; "add_item" of them
+// fill the Skype combo) and the commands Skype received ("skype_commands").
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -200,5 +200,32 @@ void BM_ClickCall(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickCall)->Apply(Sizes);
+
+// A Skype call comes in until its window shows (the call is missed, not
+// timed, between calls): from the number of the last contact in the
+// folder, so that every contact's numbers are read, or from the Skype name
+// of the first contact, which Outlook's own search finds.
+void IncomingCall(benchmark::State& state, bool fromNumber) {
+    bench::OutlookWorld world(Size(state));
+    world.Start();
+    const std::string caller =
+        fromNumber ? "+447700900" + std::to_string(world.count - 1) : bench::Handle(0, world.count);
+    EventCounts counts(state, world);
+    double shown = 0;
+    for (auto _ : state) {
+        const int call = world.skype.Ring(caller);
+        state.PauseTiming();
+        shown += static_cast<double>(world.world.platform.ui.OpenModeless().size());
+        counts.Take();
+        world.skype.SetCallStatus(call, "MISSED");
+        world.ClearCounts();
+        state.ResumeTiming();
+    }
+    state.counters["windows"] = benchmark::Counter(shown, benchmark::Counter::kAvgIterations);
+}
+void BM_IncomingCallFromNumber(benchmark::State& state) { IncomingCall(state, true); }
+void BM_IncomingCallFromSkypeName(benchmark::State& state) { IncomingCall(state, false); }
+BENCHMARK(BM_IncomingCallFromNumber)->Apply(Sizes);
+BENCHMARK(BM_IncomingCallFromSkypeName)->Apply(Sizes);
 
 }  // namespace

@@ -57,6 +57,26 @@ TEST_F(RegistryContract, OpeningAMissingKeyFailsCreatingMakesIt) {
     EXPECT_EQ(status::kSuccess, registry.CloseKey(key));
 }
 
+TEST_F(RegistryContract, ClassesRootHoldsTheProgramsForLinkSchemes) {
+    // The add-in asks HKEY_CLASSES_ROOT\<scheme> whether a program opens a
+    // link: a scheme nobody registered is not there, one registered is.
+    const std::string scheme = "tandrel-contract-scheme";
+    registry.DeleteTree(RegistryRoot::ClassesRoot, scheme);
+    RegistryKeyHandle key = 0xDEAD;
+    EXPECT_EQ(status::kFileNotFound,
+              registry.OpenKey(RegistryRoot::ClassesRoot, scheme, access::kRead, &key));
+    ASSERT_EQ(status::kSuccess,
+              registry.CreateKey(RegistryRoot::ClassesRoot, scheme + "\\shell\\open\\command",
+                                 access::kReadWrite, &key));
+    EXPECT_EQ(status::kSuccess, registry.CloseKey(key));
+    ASSERT_EQ(status::kSuccess,
+              registry.OpenKey(RegistryRoot::ClassesRoot, scheme, access::kRead, &key));
+    EXPECT_EQ(status::kSuccess, registry.CloseKey(key));
+    EXPECT_EQ(status::kSuccess, registry.DeleteTree(RegistryRoot::ClassesRoot, scheme));
+    EXPECT_EQ(status::kFileNotFound,
+              registry.OpenKey(RegistryRoot::ClassesRoot, scheme, access::kRead, &key));
+}
+
 TEST_F(RegistryContract, QueryReportsTypeSizeAndRefusesSmallBuffers) {
     RegistryKeyHandle key = Create(kScratch);
     Set(key, "Bytes", regtype::kBinary, {1, 2, 3, 4, 5});

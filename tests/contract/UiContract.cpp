@@ -1,12 +1,14 @@
-// The ui port's dialogs: every template of the module (220, 109, 207) opens
-// with its controls as described, and the country chooser's controls are
-// driven through DialogView, against the model's copy of the templates and
-// against the compiled resources (Wine).
+// The ui port's dialogs: every template of the module (220, 109, 230, 207)
+// opens with its controls as described, the country chooser's controls are
+// driven through DialogView, and a modeless dialog opens without taking the
+// activation, is changed while open and closes, against the model's copy of
+// the templates and against the compiled resources (Wine).
 // Message boxes cannot be answered under Wine's null graphics driver; the
 // model's are tested on their own.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -241,7 +243,7 @@ TEST(UiContractTemplates, EveryTemplateOpensWithItsControlsAsDescribed) {
             ++opened;
         }
     }
-    EXPECT_EQ(3, opened);
+    EXPECT_EQ(4, opened);
 }
 
 TEST(UiContractTemplates, AnUnknownTemplateCannotBeShown) {
@@ -255,6 +257,74 @@ TEST(UiContractTemplates, AnUnknownTemplateCannotBeShown) {
     } logic;
     EXPECT_EQ(-1, platform::ui().ShowDialog(9999, platform::kNoWindow, logic));
     EXPECT_FALSE(logic.initialised);
+}
+
+// A modeless dialog's logic: what it saw when it opened, and how often it
+// heard of its window going.
+class NoticeLogic : public platform::DialogLogic {
+  public:
+    void OnInitDialog(platform::DialogView& view) override {
+        ++initialised;
+        openedWith = view.ControlText(ids::kIncomingCallContact);
+        view.SetControlText(ids::kIncomingCallName, name);
+    }
+    void OnCommand(platform::DialogView&, int, int) override { ++commands; }
+    void OnDestroy() override { ++destroyed; }
+
+    std::string name;
+    std::string openedWith;
+    int initialised = 0;
+    int commands = 0;
+    int destroyed = 0;
+};
+
+TEST(UiContractModeless, ANoticeOpensBesideTheUsersWindowAndClosesWhenAsked) {
+    platform::Ui& ui = platform::ui();
+    const platform::WindowHandle active = ui.ActiveWindow();
+    NoticeLogic first;
+    first.name = "Alice & Bob";
+    NoticeLogic second;
+    second.name = "Carol";
+    const platform::WindowHandle one =
+        ui.ShowModeless(ids::kIncomingCallDialog, platform::kNoWindow, first);
+    const platform::WindowHandle two =
+        ui.ShowModeless(ids::kIncomingCallDialog, platform::kNoWindow, second);
+    ASSERT_NE(platform::kNoWindow, one);
+    ASSERT_NE(platform::kNoWindow, two);
+    EXPECT_NE(one, two);
+    // Shown without taking the activation, and without waiting for anyone.
+    EXPECT_EQ(active, ui.ActiveWindow());
+    EXPECT_EQ(1, first.initialised);
+    EXPECT_EQ(TANDREL_INCOMING_OPEN, first.openedWith);
+
+    // Each changed while open, on its own.
+    std::unique_ptr<platform::DialogView> view = ui.ModelessView(one);
+    ASSERT_NE(nullptr, view);
+    EXPECT_EQ("Alice & Bob", view->ControlText(ids::kIncomingCallName));
+    view->SetControlText(ids::kIncomingCallFrom, "+442079460018");
+    EXPECT_EQ("+442079460018", view->ControlText(ids::kIncomingCallFrom));
+    EXPECT_EQ("", ui.ModelessView(two)->ControlText(ids::kIncomingCallFrom));
+    EXPECT_TRUE(view->IsControlEnabled(ids::kIncomingCallContact));
+
+    // Closed by the port, and by its own logic's EndDialog: each hears it
+    // once, and nothing of it can be reached afterwards.
+    ui.CloseModeless(one);
+    EXPECT_EQ(1, first.destroyed);
+    EXPECT_EQ(nullptr, ui.ModelessView(one));
+    EXPECT_EQ("", view->ControlText(ids::kIncomingCallName));
+    ui.CloseModeless(one);
+    EXPECT_EQ(1, first.destroyed);
+    ui.ModelessView(two)->EndDialog(0);
+    EXPECT_EQ(1, second.destroyed);
+    EXPECT_EQ(nullptr, ui.ModelessView(two));
+    EXPECT_EQ(0, first.commands + second.commands);
+}
+
+TEST(UiContractModeless, AnUnknownTemplateShowsNothing) {
+    NoticeLogic logic;
+    EXPECT_EQ(platform::kNoWindow, platform::ui().ShowModeless(9999, platform::kNoWindow, logic));
+    EXPECT_EQ(0, logic.initialised);
+    EXPECT_EQ(0, logic.destroyed);
 }
 
 }  // namespace

@@ -11,15 +11,20 @@
 // character, a "GET USER" names one handle, and a call or chat goes out
 // with its whole target or not at all; the buddy list and its index must
 // agree: one record per handle, each found by its own handle as a walk
-// would find it.
+// would find it. Calls that ring ("#ring", or any "CALL" text) are followed
+// as the add-in follows them: only an announced call stops ringing, and no
+// more are kept in mind than the bound.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
 #include "model/world/World.h"
+#include "skype/IncomingCalls.h"
 #include "skype/Skype.h"
 #include "skype/SkypeApiMessages.h"
 #include "skype/SkypeBuddy.h"
@@ -42,6 +47,25 @@ bool StartsWith(const std::string& text, const char* prefix, std::string* rest) 
     *rest = text.substr(start.size());
     return true;
 }
+
+// What the add-in's screen pop hears: checked as it is heard.
+class CallListener : public CIncomingCalls::Listener {
+  public:
+    void OnRinging(const IncomingCall& call) override {
+        fuzz::Require(!call.partner.empty(), "a call announced without a partner");
+        fuzz::Require(ringing_.insert(call.id).second, "a call announced twice");
+        fuzz::Require(ringing_.size() <= CIncomingCalls::kRemembered, "more calls than the bound");
+    }
+    void OnDisplayName(const IncomingCall& call) override {
+        fuzz::Require(ringing_.count(call.id) != 0, "a name told of a call not ringing");
+    }
+    void OnStoppedRinging(const std::string& id) override {
+        fuzz::Require(ringing_.erase(id) == 1, "a call stopped that was not announced");
+    }
+
+  private:
+    std::set<std::string> ringing_;
+};
 
 // The world every input starts from: the model Skype running, nothing of
 // the add-in yet. Skype knows the sample users but none is a friend: the
@@ -67,6 +91,9 @@ class Session {
   public:
     explicit Session(model::World& world)
         : platform_(world.platform), skype_(world.skype), client_(&world.StartClient()) {
+        // The client belongs to the world; the session's follower goes first.
+        calls_.reset(
+            new CIncomingCalls(boost::shared_ptr<CSkype>(client_, [](CSkype*) {}), listener_));
         platform_.desktop.Advance(skype_protocol::kDiscoveryPeriodMs);
     }
 
@@ -75,6 +102,7 @@ class Session {
     //   "#add <handle>", "#find <handle>", "#get <handle>"  the client's own calls
     //   "#call <target>", "#chat <target>", "#out <number>", "#start <target>"
     //                    the user's, each with the target as written
+    //   "#ring <caller>" someone calls through Skype
     //   "#wait <ms>"     time passes, timers run
     //   "#destroy", "#create"  the hidden window goes or comes back
     //   anything else    a reply with its NUL; bytes after an inner NUL are
@@ -99,6 +127,8 @@ class Session {
             client_->SkypeOut(Wide(rest));
         } else if (StartsWith(line, "#start ", &rest)) {
             client_->StartSkype(rest);
+        } else if (StartsWith(line, "#ring ", &rest)) {
+            skype_.Ring(rest);
         } else if (StartsWith(line, "#wait ", &rest)) {
             platform_.desktop.Advance(std::min<std::size_t>(Number(rest), 10000));
         } else if (line == "#destroy") {
@@ -110,6 +140,8 @@ class Session {
         }
         fuzz::Require(platform_.CaughtExceptions() == 0,
                       "an exception reached the window procedure");
+        fuzz::Require(calls_->Remembered() <= CIncomingCalls::kRemembered,
+                      "more calls kept in mind than the bound");
         RequireNothingHostilePassedOn();
     }
 
@@ -181,6 +213,8 @@ class Session {
     model::ModelPlatform& platform_;
     model::ModelSkype& skype_;
     CSkype* client_;
+    CallListener listener_;
+    std::unique_ptr<CIncomingCalls> calls_;
     std::size_t commandsSeen_ = 0;
     std::size_t launchesSeen_ = 0;
 };

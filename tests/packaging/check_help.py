@@ -26,8 +26,14 @@ QUOTED_STRINGS = (
     "kTipBuySkypeOut", "kMenuTandrelHelp", "kMenuOptions", "kMenuCheckUpdate", "kMenuContactUs",
     "kMenuAbout", "kInvalidPhoneNumber", "kPromptPhoneNumber", "kPromptSkypeName",
     "kSkypeNotInstalled", "kSkypeNotRunning", "kSkypeAccessDenied", "kUnsafeTarget",
+    "kNoSkypeLinkProgram", "kNoTelLinkProgram", "kCallViaDesktopApi", "kCallViaSkypeLinks",
+    "kCallViaTelLinks", "kIncomingCreateContact",
 )
-QUOTED_DIALOG_TEXTS = ("TANDREL_COUNTRY_PROMPT", "TANDREL_COUNTRY_ALWAYS_USE_LABEL")
+QUOTED_DIALOG_TEXTS = (
+    "TANDREL_COUNTRY_PROMPT", "TANDREL_COUNTRY_ALWAYS_USE_LABEL", "TANDREL_OPTIONS_SCREEN_POP",
+    "TANDREL_OPTIONS_CLASSIC_TOOLBAR", "TANDREL_OPTIONS_CALL_VIA", "TANDREL_INCOMING_TITLE",
+    "TANDREL_INCOMING_OPEN", "TANDREL_INCOMING_CLOSE",
+)
 # Texts the add-in composes in code rather than in the string table.
 QUOTED_FIXED = (
     "Choose or enter the Skype Name of the person you want to contact",

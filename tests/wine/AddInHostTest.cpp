@@ -14,6 +14,7 @@
 // The COM headers need <windows.h> first.
 #include <oleauto.h>
 
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -112,6 +113,7 @@ class AddInHost : public ::testing::Test {
         RegDeleteTreeW(HKEY_CURRENT_USER, outlook_host::kAddinsKey);
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tandrel");
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Skype");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"skype");
         RunRegsvr32(L"/u");
         CoUninitialize();
     }
@@ -326,6 +328,61 @@ TEST_F(AddInHost, EndToEndTheUserAnswersTheAddInsDialogs) {
                                             // A dialog without buttons goes with Escape.
                                             "click About Tandrel\n"
                                             "outlook quit\n"));
+}
+
+TEST_F(AddInHost, EndToEndACallComingInShowsTheCallersContact) {
+    ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
+    // Alice carries her Skype Name: her contact's window is the one offered.
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("skype start\n"
+                                            "outlook start\n"
+                                            "expect-skype GET CONNSTATUS\n"
+                                            "skype ring alice.wonder\n"
+                                            "expect-skype GET CALL\n"
+                                            "expect-window Alice Wonder\n"
+                                            "expect-window alice.wonder\n"
+                                            "click Open contact\n"
+                                            "expect-field Skype Name\n"
+                                            "skype answer\n"
+                                            "close\n"
+                                            "outlook quit\n"));
+}
+
+TEST_F(AddInHost, EndToEndCallsGoThroughTheShellAsSkypeLinks) {
+    ASSERT_NO_FATAL_FAILURE(ReadyForEndToEnd());
+    // The program registered for skype: links keeps the links it is given.
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring kept =
+        std::wstring(folder) + L"skype-links-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    DeleteFileW(kept.c_str());
+    const std::wstring command = L"\"" + wine_test::BesideThisProgram(L"ModelSkype.exe") +
+                                 L"\" --record-link \"" + kept + L"\" \"%1\"";
+    const auto text = [](const std::wstring& value) {
+        return static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    };
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CLASSES_ROOT, L"skype", L"URL Protocol", REG_SZ,
+                                             L"", sizeof(wchar_t)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CLASSES_ROOT, L"skype\\shell\\open\\command",
+                                             nullptr, REG_SZ, command.c_str(), text(command)));
+    const std::wstring way = L"skype";
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tandrel", L"CallVia",
+                                             REG_SZ, way.c_str(), text(way)));
+    // No Skype runs: the link needs none. A typed conference, one name
+    // holding what a link must not carry bare.
+    EXPECT_EQ(0u, wine_test::RunOutlookHost("outlook start\n"
+                                            "folder Contacts\n"
+                                            "select Alice Wonder\n"
+                                            "type skype alice.wonder, o'hara&co\n"
+                                            "click call\n"
+                                            "outlook quit\n"));
+    std::string links;
+    for (int tries = 0; tries < 100 && links.empty(); ++tries) {
+        std::ifstream file(kept.c_str());
+        std::getline(file, links);
+        if (links.empty()) Sleep(100);
+    }
+    EXPECT_EQ("skype:alice.wonder;o%27hara%26co?call", links);
+    DeleteFileW(kept.c_str());
 }
 
 }  // namespace

@@ -3,16 +3,22 @@
 // contains "Skype.exe", so the add-in's process search finds it.
 //
 //   ModelSkype.exe [--log FILE] [--replies inside|posted] [--lifetime-ms N]
+//   ModelSkype.exe --record-link FILE LINK
 //
 // Every command it receives is appended to FILE, one per line, as it
-// arrives. It ends on WM_CLOSE to its window, or after N milliseconds
-// (60 s by default) so that it can never outlive a test run.
+// arrives; its control window (ModelSkypeControl.h) lets a test ring. It
+// ends on WM_CLOSE to its window, or after N milliseconds (60 s by
+// default) so that it can never outlive a test run. With --record-link it
+// stands for the program a link's scheme is registered to: it appends
+// LINK to FILE and ends.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "ModelSkypeControl.h"
 #include "model/skype/ModelSkype.h"
 #include "model/skype/SampleSkypeUsers.h"
 #include "win32/Win32Platform.h"
@@ -37,9 +43,65 @@ void RunMessageLoop(ULONGLONG deadline) {
     }
 }
 
+// Takes the test's lines (ModelSkypeControl.h) and acts on each once its
+// send has returned.
+class Control : public platform::WindowHandler {
+  public:
+    explicit Control(model::ModelSkype& skype) : skype_(skype) {}
+
+    platform::LResult OnCopyData(platform::WindowHandle self, platform::WindowHandle,
+                                 std::uintptr_t, const void* data, std::uint32_t size) override {
+        const char* bytes = static_cast<const char*>(data);
+        std::string line;
+        for (std::uint32_t i = 0; bytes != nullptr && i < size && bytes[i] != '\0'; ++i) {
+            line += bytes[i];
+        }
+        pending_.push_back(line);
+        platform::windowing().Post(self, kAct, 0, 0);
+        return 1;
+    }
+    bool OnMessage(platform::WindowHandle, platform::MessageId message, platform::WParam,
+                   platform::LParam, platform::LResult* result) override {
+        if (message != kAct) return false;
+        std::vector<std::string> lines;
+        lines.swap(pending_);
+        for (const std::string& line : lines) Act(line);
+        *result = 0;
+        return true;
+    }
+
+  private:
+    static constexpr platform::MessageId kAct = platform::msg::kUser + 0x52;
+
+    void Act(const std::string& line) {
+        if (line.compare(0, 5, "ring ") == 0) {
+            skype_.Ring(line.substr(5));
+        } else if (line == "answer" || line == "miss") {
+            const int ringing = skype_.RingingCall();
+            if (ringing != 0)
+                skype_.SetCallStatus(ringing, line == "answer" ? "INPROGRESS" : "MISSED");
+        }
+    }
+
+    model::ModelSkype& skype_;
+    std::vector<std::string> pending_;
+};
+
+// The program a link's scheme is registered to: it keeps the link.
+int RecordLink(const std::string& path, const std::string& link) {
+    FILE* file = std::fopen(path.c_str(), "a");
+    if (file == nullptr) return 1;
+    std::fprintf(file, "%s\n", link.c_str());
+    std::fclose(file);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--record-link") {
+        return RecordLink(argv[2], argv[3]);
+    }
     std::string logPath;
     ULONGLONG lifetime = kDefaultLifetimeMs;
     model::ModelSkype::Delivery delivery = model::ModelSkype::Delivery::Immediate;
@@ -72,7 +134,11 @@ int main(int argc, char** argv) {
         if (log != nullptr) std::fclose(log);
         return 1;
     }
+    Control control(skype);
+    const platform::WindowHandle controlWindow =
+        platform::windowing().CreateHiddenWindow(model_skype_control::kWindowTitle, &control);
     RunMessageLoop(GetTickCount64() + lifetime);
+    platform::windowing().DestroyWindow(controlWindow);
     skype.onExited = nullptr;
     skype.Exit();
     if (log != nullptr) std::fclose(log);

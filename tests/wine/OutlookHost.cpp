@@ -27,6 +27,9 @@
 //                        class on this thread behind
 //   skype start          ModelSkype.exe starts as a process of its own,
 //                        writing every command it receives to a log
+//   skype ring CALLER | skype answer | skype miss
+//                        someone calls through ModelSkype.exe, and the call
+//                        is answered or rings out (ModelSkypeControl.h)
 //   expect-skype TEXT    within 10 s, ModelSkype.exe receives a command that
 //                        begins with TEXT, after the one the last such step
 //                        matched
@@ -56,6 +59,7 @@
 
 #include "ComRibbonAddIn.h"
 #include "HelperPrograms.h"
+#include "ModelSkypeControl.h"
 #include "OutlookAddins.h"
 #include "ScreenHook.h"
 #include "model/host/ModelObject.h"
@@ -184,6 +188,17 @@ class SkypeProcess {
         return false;
     }
 
+    // Hands ModelSkype.exe a line of its control (ModelSkypeControl.h).
+    bool Control(const std::string& line) {
+        HWND control =
+            FindWindowA(win32::kHiddenWindowClassName, model_skype_control::kWindowTitle);
+        if (control == nullptr) return false;
+        COPYDATASTRUCT data = {};
+        data.cbData = static_cast<DWORD>(line.size() + 1);
+        data.lpData = const_cast<char*>(line.c_str());
+        return SendMessageA(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) != 0;
+    }
+
     std::string Log() const {
         std::ifstream log(log_.c_str());
         std::string text;
@@ -256,7 +271,9 @@ class OutlookHost : public model::UserHost {
     void ActInNextDialog(const std::vector<model::DialogAction>& actions) override {
         screen_.QueueDialog(actions);
     }
-    void ShowScreen() override {}  // the screen hook shows them as they appear
+    // The screen hook shows what activates as it appears; windows that
+    // never take the activation are looked for here.
+    void ShowScreen() override { screen_.Poll(); }
 
     void Wait(std::uint64_t ms) override {
         const ULONGLONG deadline = GetTickCount64() + ms;
@@ -281,6 +298,37 @@ class OutlookHost : public model::UserHost {
         return true;
     }
 
+    bool SkypeRings(const std::string& caller) override {
+        if (!skype_.running()) return Fail("ModelSkype.exe was not started");
+        out_.Event(caller + " calls through Skype");
+        return skype_.Control("ring " + caller) || Fail("ModelSkype.exe takes no calls");
+    }
+
+    bool SkypeStopsRinging(bool answered) override {
+        if (!skype_.running()) return Fail("ModelSkype.exe was not started");
+        out_.Event(answered ? "The user answers the call in Skype" : "Nobody answers the call");
+        return skype_.Control(answered ? "answer" : "miss") ||
+               Fail("ModelSkype.exe takes no calls");
+    }
+
+    // The add-in's window may take a moment: its Skype talks first.
+    bool ClickInWindow(const std::string& caption) override {
+        HWND button = nullptr;
+        if (!WaitFor([&] { return (button = screen_.FindInWindows(caption)) != nullptr; })) {
+            return false;
+        }
+        out_.Event("The user clicks \"" + caption + "\" in the add-in's window");
+        SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        DispatchQueuedMessages();
+        screen_.Poll();
+        return true;
+    }
+
+    bool WindowShows(const std::string& text) override {
+        return WaitFor([&] { return screen_.FindInWindows(text) != nullptr; });
+    }
+
     void AddCommands(model::Script& script) {
         script.Describe("This host's own:");
         script.Describe("connect PROGID | disconnect PROGID",
@@ -302,8 +350,14 @@ class OutlookHost : public model::UserHost {
             return ExpectUnloaded(WideFromUtf8(progId));
         });
         script.Describe("skype start", "ModelSkype.exe starts as a process of its own");
-        script.Add("skype", [this](const std::string& what) {
-            if (what != "start") return Fail("only \"skype start\" runs here");
+        model::DescribeSkypeCallCommands(script);
+        script.Add("skype", [this](const std::string& text) {
+            std::string rest;
+            const std::string what = model::FirstWord(text, &rest);
+            bool handled = false;
+            const bool done = model::RunSkypeCallCommand(*this, out_, what, rest, &handled);
+            if (handled) return done;
+            if (what != "start") return Fail("skype takes start, ring, answer or miss here");
             const std::string failed = skype_.Start();
             if (!failed.empty()) return Fail(failed);
             out_.Event("ModelSkype.exe starts");
@@ -312,6 +366,19 @@ class OutlookHost : public model::UserHost {
     }
 
   private:
+    // Up to 10 s, the thread's messages dispatched meanwhile.
+    template <class Condition>
+    bool WaitFor(const Condition& condition) {
+        const ULONGLONG deadline = GetTickCount64() + 10000;
+        while (!condition()) {
+            if (GetTickCount64() >= deadline) return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            DispatchQueuedMessages();
+            screen_.Poll();
+        }
+        return true;
+    }
+
     bool Fail(const std::string& why) {
         out_.Error(why);
         return false;
@@ -449,7 +516,10 @@ int main(int argc, char** argv) {
         model::Script::Options options;
         options.echo = true;
         options.stopAtFailure = true;
-        options.afterEach = DispatchQueuedMessages;
+        options.afterEach = [&host]() {
+            DispatchQueuedMessages();
+            host.ShowScreen();
+        };
         if (host.Present()) failures = commands.RunAll(script, argv[1], options);
     }
     CoUninitialize();

@@ -1,5 +1,7 @@
 #include "ScreenHook.h"
 
+#include <cctype>
+
 #include "model/ModelDialogText.h"
 #include "model/world/ScriptText.h"
 
@@ -107,6 +109,62 @@ void ScreenHook::AnswerBox(HWND box) {
     PostMessageA(box, WM_COMMAND, answer, 0);
 }
 
+BOOL CALLBACK ScreenHook::OnThreadWindow(HWND window, LPARAM self) {
+    ScreenHook& screen = *reinterpret_cast<ScreenHook*>(self);
+    if (!IsWindowVisible(window) || screen.open_.count(window) != 0) return TRUE;
+    const int templateId = TemplateOf(window);
+    if (templateId == 0) return TRUE;
+    OpenDialog& dialog = screen.open_[window];
+    dialog.templateId = templateId;
+    dialog.modeless = true;
+    dialog.drawing = screen.Draw(window, templateId);
+    screen.out_.Event(model::DialogName(templateId) + " opens");
+    screen.out_.Details(dialog.drawing, "  ");
+    return TRUE;
+}
+
+void ScreenHook::Poll() {
+    EnumThreadWindows(GetCurrentThreadId(), OnThreadWindow, reinterpret_cast<LPARAM>(this));
+}
+
+namespace {
+
+// "Open contact" for "&Open contact ", with case ignored.
+std::string NormalText(const std::string& text) {
+    std::string normal;
+    for (char c : text) {
+        if (c != '&') normal += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    const std::size_t first = normal.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return normal.substr(first, normal.find_last_not_of(' ') - first + 1);
+}
+
+struct ChildSearch {
+    std::string text;
+    HWND found = nullptr;
+};
+
+}  // namespace
+
+BOOL CALLBACK ScreenHook::OnChildWindow(HWND window, LPARAM search) {
+    ChildSearch& child = *reinterpret_cast<ChildSearch*>(search);
+    if (NormalText(WindowText(window)) != child.text) return TRUE;
+    child.found = window;
+    return FALSE;
+}
+
+HWND ScreenHook::FindInWindows(const std::string& text) const {
+    ChildSearch search;
+    search.text = NormalText(text);
+    for (const auto& open : open_) {
+        if (!open.second.modeless || !IsWindow(open.first)) continue;
+        EnumChildWindows(open.first, OnChildWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) return search.found;
+    }
+    return nullptr;
+}
+
 void CALLBACK ScreenHook::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_screen != nullptr) g_screen->ActNext();
 }
@@ -117,7 +175,7 @@ void CALLBACK ScreenHook::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 void ScreenHook::ActNext() {
     if (acting_) return;
     for (auto each = open_.begin(); each != open_.end(); ++each) {
-        if (!IsWindow(each->first)) continue;
+        if (!IsWindow(each->first) || each->second.modeless) continue;
         if (each->second.actions.empty()) {
             // Still open after Escape: it would never close; end it, as the model does.
             out_.Error(model::DialogName(each->second.templateId) + " stays open; ended");

@@ -31,16 +31,25 @@ class ScreenHook {
     void QueueDialog(const std::vector<model::DialogAction>& actions) {
         dialogScripts_.push_back(actions);
     }
+    // Draws the module's dialogs that opened without taking the activation
+    // (a modeless window of the add-in); the script acts in none of them.
+    void Poll();
+    // The control of such a window whose text is `text` (case, "&" and
+    // outer blanks aside), or null.
+    HWND FindInWindows(const std::string& text) const;
 
   private:
     struct OpenDialog {
         int templateId;
         std::string drawing;  // as it opened
         std::deque<model::DialogAction> actions;
+        bool modeless = false;  // shown beside the user's work: not acted in
     };
 
     static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK OnThreadWindow(HWND window, LPARAM self);
+    static BOOL CALLBACK OnChildWindow(HWND window, LPARAM search);
     void Activated(HWND window);
     void Destroyed(HWND window);
     void AnswerBox(HWND box);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/world/ScriptText.h"
+#include "model/world/UserCommands.h"
 #include "resources/Addresses.h"
 #include "skype/Skype.h"
 #include "skype/SkypeBuddy.h"
@@ -251,7 +252,10 @@ bool SimCommands::Skype(const std::string& arguments) {
     } else if (what == "notify") {
         skype.Notify(AnsiFromUtf8(rest));
     } else {
-        return Fail("unknown skype command \"" + what + "\" (try \"help\")");
+        bool handled = false;
+        const bool done = model::RunSkypeCallCommand(world_, out_, what, rest, &handled);
+        if (!handled) return Fail("unknown skype command \"" + what + "\" (try \"help\")");
+        if (!done) return false;
     }
     world_.ShowScreen();
     return true;
@@ -335,6 +339,7 @@ void AddSimCommands(model::Script& script, model::World& world, model::OutlookUs
     script.Describe("skype allow | skype refuse", "the user's answer to that");
     script.Describe("skype protocol N", "the highest protocol Skype grants");
     script.Describe("skype notify TEXT", "any text from Skype to the attached clients");
+    model::DescribeSkypeCallCommands(script);
     script.Add("skype", [sim](const std::string& text) { return sim->Skype(text); });
 }
 

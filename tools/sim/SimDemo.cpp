@@ -55,7 +55,23 @@ echo == 10. Outlook closes ==
 outlook quit
 settings
 echo
-echo == 11. Outlook 2016: a Tandrel group on the Home tab; the toolbar moves to the Add-ins tab ==
+echo == 11. Outlook starts again. Bob calls from his number, stored in national form: ==
+echo == his contact shows beside Outlook; the user opens it, then answers in Skype ==
+outlook start
+wait 600
+skype ring +441614960000
+click Open contact
+skype answer
+close
+echo
+echo == 12. A right-click on a mail in the Inbox: the user replies to Alice through Skype ==
+folder Inbox
+select Lunch on Friday?
+rightclick
+click Reply via Skype
+outlook quit
+echo
+echo == 13. Outlook 2016: a Tandrel group on the Home tab; the toolbar moves to the Add-ins tab ==
 outlook 2016
 outlook start
 wait 600
@@ -64,7 +80,7 @@ select Alice Wonder
 click chat
 outlook quit
 echo
-echo == 12. "ClassicToolbar" off: the ribbon alone; a right-click offers the contact's entries ==
+echo == 14. "ClassicToolbar" off: the ribbon alone; a right-click offers the contact's entries ==
 set ClassicToolbar F
 outlook start
 wait 600
@@ -73,7 +89,7 @@ select Alice Wonder
 rightclick
 click Call Contact via Skype
 echo
-echo == 13. Two contacts with Skype Names: a right-click offers a conference with both ==
+echo == 15. Two contacts with Skype Names: a right-click offers a conference with both ==
 select Alice Wonder, Carol Nguyen
 rightclick
 click Start Skype Conference

@@ -1,6 +1,7 @@
 #include "model/outlook/ModelItem.h"
 
 #include <cctype>
+#include <unordered_map>
 
 #include "outlook/OutlookIds.h"
 
@@ -32,10 +33,44 @@ ModelItem::ModelItem(const std::string& className, CallLog* log, const host::Gui
     for (const std::string& name : textProperties) {
         AddProperty(name, host::Variant::Bstr(L""));
     }
+    DefineMethod(
+        "Display", Params{0, 1}, [this](const std::vector<host::Variant>&, host::Variant*) {
+            if (onDisplay) {
+                const auto self = boost::static_pointer_cast<ModelItem>(shared_from_this());
+                const auto display = onDisplay;
+                display(self);
+            }
+            return host::hr::kOk;
+        });
+}
+
+int ModelItem::KeyNumber(const std::string& key, bool make) {
+    static std::unordered_map<std::string, int> numbers;
+    const auto found = numbers.find(key);
+    if (found != numbers.end()) return found->second;
+    if (!make) return -1;
+    const int number = static_cast<int>(numbers.size());
+    numbers.emplace(key, number);
+    return number;
+}
+
+int ModelItem::Slot(const std::string& key) const {
+    const int number = KeyNumber(key, false);
+    if (number < 0) return -1;
+    for (std::size_t slot = 0; slot < keys_.size(); ++slot) {
+        if (keys_[slot] == number) return static_cast<int>(slot);
+    }
+    return -1;
 }
 
 void ModelItem::AddProperty(const std::string& name, const host::Variant& initial) {
-    properties_[Key(name)] = Stored{name, initial};
+    const int slot = Slot(Key(name));
+    if (slot >= 0) {
+        stored_[slot] = Stored{name, initial};
+    } else {
+        keys_.push_back(KeyNumber(Key(name), true));
+        stored_.push_back(Stored{name, initial});
+    }
     DefineProperty(
         name,
         [this, name](const std::vector<host::Variant>&, host::Variant* result) {
@@ -48,44 +83,44 @@ void ModelItem::AddProperty(const std::string& name, const host::Variant& initia
         });
 }
 
-bool ModelItem::HasProperty(const std::string& name) const {
-    return properties_.count(Key(name)) != 0;
-}
+bool ModelItem::HasProperty(const std::string& name) const { return Slot(Key(name)) >= 0; }
 
 host::Variant ModelItem::Property(const std::string& name) const {
-    const auto found = properties_.find(Key(name));
-    return found == properties_.end() ? host::Variant() : found->second.value;
+    const int slot = Slot(Key(name));
+    return slot < 0 ? host::Variant() : stored_[slot].value;
 }
 
 const host::Variant* ModelItem::FindProperty(const std::string& key) const {
-    const auto found = properties_.find(key);
-    return found == properties_.end() ? nullptr : &found->second.value;
+    const int slot = Slot(key);
+    return slot < 0 ? nullptr : &stored_[slot].value;
 }
 
 void ModelItem::Checkpoint() {
-    checkpoint_ = properties_;
+    checkpointKeys_ = keys_;
+    checkpointStored_ = stored_;
     changed_ = false;
 }
 
 void ModelItem::Rollback() {
     if (!changed_) return;
-    properties_ = checkpoint_;
+    keys_ = checkpointKeys_;
+    stored_ = checkpointStored_;
     changed_ = false;
 }
 
 void ModelItem::SetProperty(const std::string& name, const host::Variant& value) {
     changed_ = true;
-    const auto found = properties_.find(Key(name));
-    if (found == properties_.end()) {
+    const int slot = Slot(Key(name));
+    if (slot < 0) {
         AddProperty(name, value);
     } else {
-        found->second.value = value;
+        stored_[slot].value = value;
     }
 }
 
 void ModelItem::Change(const std::string& name, const host::Variant& value) {
     SetProperty(name, value);
-    const std::string& spelled = properties_[Key(name)].name;
+    const std::string& spelled = stored_[Slot(Key(name))].name;
     FirePropertyChange(std::wstring(spelled.begin(), spelled.end()));
 }
 

@@ -3,12 +3,14 @@
 // be read and written through IDispatch, the item's Application, and the
 // ItemEvents connection point. Writing a property, through IDispatch or by
 // the builder's Change, fires PropertyChange(name) as Outlook does.
+// Display([Modal]) shows the item in its own window (onDisplay).
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
+#include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
@@ -51,6 +53,10 @@ class ModelItem : public ModelObject {
     virtual void Checkpoint();
     virtual void Rollback();
 
+    // What Display does (the model Outlook opens an Inspector); nothing
+    // when empty.
+    boost::function<void(const boost::shared_ptr<ModelItem>& item)> onDisplay;
+
   protected:
     // A further property with its own initial value.
     void AddProperty(const std::string& name, const host::Variant& initial);
@@ -60,8 +66,18 @@ class ModelItem : public ModelObject {
         std::string name;  // as Outlook spells it
         host::Variant value;
     };
-    std::map<std::string, Stored> properties_;
-    std::map<std::string, Stored> checkpoint_;
+    // The slot of the property with that key, or -1. A search walks
+    // thousands of items and reads many properties of each: the keys are
+    // numbers shared by every item (one table for all, always at hand),
+    // each item's numbers lie side by side, and a lookup touches the
+    // item's own memory once.
+    int Slot(const std::string& key) const;
+    static int KeyNumber(const std::string& key, bool make);
+
+    std::vector<int> keys_;       // the key numbers, in the order the properties came
+    std::vector<Stored> stored_;  // in the same order
+    std::vector<int> checkpointKeys_;
+    std::vector<Stored> checkpointStored_;
     bool changed_ = false;  // since the checkpoint
     boost::weak_ptr<ModelObject> application_;
 };

@@ -69,6 +69,16 @@ ModelApplication::ModelApplication(CallLog* log, const ModelWindowsPtr& explorer
                      *result = host::Variant::Object(open ? activeExplorer_ : ModelExplorerPtr());
                      return host::hr::kOk;
                  });
+    // CreateItem(ItemType): a new item, in no folder.
+    DefineMethod("CreateItem", Params{1, 0},
+                 [this](const std::vector<host::Variant>& args, host::Variant* result) {
+                     std::int32_t type = 0;
+                     if (!args[0].ToInt32(&type)) return host::hr::kTypeMismatch;
+                     const host::DispatchPtr item = createItem ? createItem(type) : nullptr;
+                     if (!item) return host::hr::kInvalidArg;
+                     *result = host::Variant::Object(item);
+                     return host::hr::kOk;
+                 });
     // GetNamespace(Type): "MAPI" is the only type there is.
     DefineMethod("GetNamespace", Params{1, 0},
                  [this](const std::vector<host::Variant>& args, host::Variant* result) {
@@ -101,6 +111,33 @@ ModelOutlook::ModelOutlook(const std::wstring& version)
     SetDefaultFolder(outlook::default_folder::kSentMail, sentItems_);
     SetDefaultFolder(outlook::default_folder::kCalendar, calendar_);
     SetDefaultFolder(outlook::default_folder::kContacts, contacts_);
+    const boost::weak_ptr<int> alive = alive_;
+    application_->createItem = [this, alive](int itemType) {
+        return alive.expired() ? host::DispatchPtr() : CreateItem(itemType);
+    };
+}
+
+void ModelOutlook::HookDisplay(const ModelItemPtr& item) {
+    const boost::weak_ptr<int> alive = alive_;
+    item->onDisplay = [this, alive](const ModelItemPtr& shown) {
+        if (!alive.expired()) displayed_ = OpenInspector(shown);
+    };
+}
+
+host::DispatchPtr ModelOutlook::CreateItem(int itemType) {
+    if (itemType != outlook::item_type::kContact) {
+        return host::DispatchPtr();  // the model makes contacts only
+    }
+    ModelContactItemPtr contact(new ModelContactItem(&log_, application_));
+    HookDisplay(contact);
+    created_.push_back(contact);
+    return contact;
+}
+
+ModelInspectorPtr ModelOutlook::TakeDisplayed() {
+    ModelInspectorPtr displayed;
+    displayed.swap(displayed_);
+    return displayed;
 }
 
 ModelOutlook::~ModelOutlook() = default;
@@ -126,6 +163,7 @@ ModelContactItemPtr ModelOutlook::AddContact(const ModelFolderPtr& folder,
     for (const auto& property : properties) {
         contact->SetText(property.first, property.second);
     }
+    HookDisplay(contact);
     folder->AddItem(contact);
     return contact;
 }
@@ -133,6 +171,7 @@ ModelContactItemPtr ModelOutlook::AddContact(const ModelFolderPtr& folder,
 ModelMailItemPtr ModelOutlook::AddMail(const ModelFolderPtr& folder,
                                        const ModelMailItem::Fields& fields) {
     ModelMailItemPtr mail(new ModelMailItem(&log_, application_, fields));
+    HookDisplay(mail);
     folder->AddItem(mail);
     return mail;
 }

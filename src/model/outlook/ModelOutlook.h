@@ -77,6 +77,11 @@ class ModelOutlook {
     // Fires NewInspector with a window showing `item`.
     ModelInspectorPtr OpenInspector(const ModelItemPtr& item,
                                     int editorType = 2 /* olEditorHTML */);
+    // The window the last Display of an item opened, once; null when no
+    // item was displayed since the last call.
+    ModelInspectorPtr TakeDisplayed();
+    // The items Application.CreateItem made (in no folder, never saved).
+    const std::vector<ModelItemPtr>& createdItems() const { return created_; }
     const ModelWindowsPtr& explorers() const { return explorers_; }
     const ModelWindowsPtr& inspectors() const { return inspectors_; }
 
@@ -89,6 +94,10 @@ class ModelOutlook {
     void Rollback();
 
   private:
+    // Display on `item` opens an Inspector (as the last displayed).
+    void HookDisplay(const ModelItemPtr& item);
+    host::DispatchPtr CreateItem(int itemType);
+
     CallLog log_;  // first: outlives every object below
     ModelApplicationPtr application_;
     ModelWindowsPtr explorers_;
@@ -99,6 +108,11 @@ class ModelOutlook {
     ModelFolderPtr contacts_;
     ModelFolderPtr sentItems_;
     ModelFolderPtr deletedItems_;
+    std::vector<ModelItemPtr> created_;
+    ModelInspectorPtr displayed_;
+    // Gone with this object: its objects may outlive it (the add-in holds
+    // them), and must not reach back into it then.
+    boost::shared_ptr<int> alive_{new int(0)};
 };
 
 // _Application and _NameSpace of the model.
@@ -113,6 +127,8 @@ class ModelApplication : public ModelObject {
     std::wstring version() const { return Value("Version").ToText(); }
     void SetActiveExplorer(const ModelExplorerPtr& explorer) { activeExplorer_ = explorer; }
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
+    // What CreateItem(type) answers (null: it fails).
+    boost::function<host::DispatchPtr(int itemType)> createItem;
 
   private:
     ModelWindowsPtr explorers_;

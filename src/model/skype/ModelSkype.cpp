@@ -2,6 +2,7 @@
 #include "model/skype/ModelSkype.h"
 
 #include <exception>
+#include <iterator>
 
 #include "platform/Platform.h"
 
@@ -60,6 +61,7 @@ struct ModelSkype::Saved {
     std::vector<Command> received;
     std::vector<PlacedCall> calls;
     std::vector<std::string> chats;
+    std::vector<SkypeCall> knownCalls;
 };
 
 void ModelSkype::Checkpoint() {
@@ -84,7 +86,8 @@ void ModelSkype::Checkpoint() {
                            launchCallTo_,
                            received_,
                            calls_,
-                           chats_});
+                           chats_,
+                           knownCalls_});
 }
 
 void ModelSkype::Rollback() {
@@ -112,6 +115,7 @@ void ModelSkype::Rollback() {
     received_ = s.received;
     calls_ = s.calls;
     chats_ = s.chats;
+    knownCalls_ = s.knownCalls;
 }
 
 ModelSkype::~ModelSkype() {
@@ -357,6 +361,12 @@ void ModelSkype::LogIn() {
 void ModelSkype::Notify(const std::string& text) {
     if (!loggedIn_) {
         return;
+    }
+    // A client whose window is gone (an add-in unloaded) is forgotten, as
+    // Skype forgets a client it can no longer reach.
+    platform::Windowing& windowing = platform::windowing();
+    for (auto client = clients_.begin(); client != clients_.end();) {
+        client = windowing.IsWindow(client->first) ? std::next(client) : clients_.erase(client);
     }
     for (platform::WindowHandle client : AttachedClients()) {
         Deliver(client, text);

@@ -58,6 +58,17 @@ class ModelSkype : public platform::WindowHandler {
         bool fromCommandLine;
     };
 
+    // A call as Skype tells it: "GET CALL <id> <property>" is answered from
+    // it, and every change of its status is announced to the attached
+    // clients ("CALL <id> STATUS <status>").
+    struct SkypeCall {
+        int id;
+        std::string type;         // INCOMING_P2P, INCOMING_PSTN, OUTGOING_P2P, OUTGOING_PSTN
+        std::string partner;      // PARTNER_HANDLE: a Skype name or a number
+        std::string displayName;  // PARTNER_DISPNAME
+        std::string status;       // RINGING, INPROGRESS, FINISHED, MISSED, ROUTING, ...
+    };
+
     // Skype's error replies for what the model refuses.
     static const char kUnknownCommand[];     // "ERROR 2 Unknown command"
     static const char kUnknownSearch[];      // "ERROR 3 Search: unknown WHAT"
@@ -69,6 +80,7 @@ class ModelSkype : public platform::WindowHandler {
     static const char kInvalidHandle[];      // "ERROR 70 Invalid handle"
     static const char kInvalidSkypeOut[];    // "ERROR 92 call error"
     static const char kCallToSelf[];         // "ERROR 94 call error"
+    static const char kInvalidCallId[];      // "ERROR 11 Invalid call id"
 
     ModelSkype();
     ~ModelSkype() override;
@@ -129,6 +141,19 @@ class ModelSkype : public platform::WindowHandler {
     // Any text to every attached client, as Skype's notifications are sent.
     void Notify(const std::string& text);
 
+    // Someone calls the user: `caller` is a Skype name (INCOMING_P2P; its
+    // display name the directory's full name, else the name) or a
+    // telephone number, "+" or a digit first (INCOMING_PSTN). The call
+    // rings: the attached clients hear "CALL <id> STATUS RINGING". Answers
+    // the call's id.
+    int Ring(const std::string& caller);
+    // A call's status changes and is announced; false for an unknown id.
+    bool SetCallStatus(int id, const std::string& status);
+    // The id of the latest call that rings now, 0 when none does.
+    int RingingCall() const;
+    // Every call Skype tells about (incoming ones and those placed), oldest first.
+    const std::vector<SkypeCall>& KnownCalls() const { return knownCalls_; }
+
     // --- What it saw and did ---
     const std::vector<Command>& Received() const { return received_; }
     std::vector<std::string> CommandTexts() const;
@@ -178,6 +203,8 @@ class ModelSkype : public platform::WindowHandler {
     std::vector<std::string> AnswerCall(const std::string& targets);
     std::vector<std::string> AnswerOpen(const std::string& what);
     std::vector<std::string> AnswerGetUser(const std::string& rest);
+    std::vector<std::string> AnswerGetCall(const std::string& rest);
+    SkypeCall* FindCall(int id);
     std::string UserProperty(const SkypeUser& user, const std::string& property, bool* known) const;
     // Empty when `target` may be called, else the error reply.
     std::string CheckCallTarget(const std::string& target) const;
@@ -207,6 +234,7 @@ class ModelSkype : public platform::WindowHandler {
     std::vector<Command> received_;
     std::vector<PlacedCall> calls_;
     std::vector<std::string> chats_;
+    std::vector<SkypeCall> knownCalls_;
     std::unique_ptr<Saved> saved_;
 };
 

@@ -17,6 +17,7 @@ const char ModelSkype::kInvalidVersion[] = "ERROR 27 Invalid version number";
 const char ModelSkype::kInvalidHandle[] = "ERROR 70 Invalid handle";
 const char ModelSkype::kInvalidSkypeOut[] = "ERROR 92 call error";
 const char ModelSkype::kCallToSelf[] = "ERROR 94 call error";
+const char ModelSkype::kInvalidCallId[] = "ERROR 11 Invalid call id";
 
 namespace {
 
@@ -100,6 +101,9 @@ std::vector<std::string> ModelSkype::Answer(const std::string& command) {
     if (StartsWith(command, "GET USER ")) {
         return AnswerGetUser(command.substr(9));
     }
+    if (StartsWith(command, "GET CALL ")) {
+        return AnswerGetCall(command.substr(9));
+    }
     if (StartsWith(command, "GET ")) {
         return {kInvalidGet};
     }
@@ -181,7 +185,74 @@ std::vector<std::string> ModelSkype::AnswerCall(const std::string& targets) {
     }
     const int id = nextCallId_++;
     calls_.push_back(PlacedCall{id, targets, false});
+    const std::string partner = Trim(targets);
+    knownCalls_.push_back(SkypeCall{id, IsPhoneNumber(partner) ? "OUTGOING_PSTN" : "OUTGOING_P2P",
+                                    partner, partner, "ROUTING"});
     return {"CALL " + std::to_string(id) + " STATUS ROUTING"};
+}
+
+std::vector<std::string> ModelSkype::AnswerGetCall(const std::string& rest) {
+    const std::size_t blank = rest.find(' ');
+    const std::string number = rest.substr(0, blank);
+    const std::string property =
+        blank == std::string::npos ? std::string() : rest.substr(blank + 1);
+    if (number.empty() || number.size() > 9 ||
+        number.find_first_not_of("0123456789") != std::string::npos) {
+        return {kInvalidCallId};
+    }
+    const SkypeCall* call = FindCall(std::stoi(number));
+    if (call == nullptr) {
+        return {kInvalidCallId};
+    }
+    std::string value;
+    if (property == "TYPE") {
+        value = call->type;
+    } else if (property == "PARTNER_HANDLE") {
+        value = call->partner;
+    } else if (property == "PARTNER_DISPNAME") {
+        value = call->displayName;
+    } else if (property == "STATUS") {
+        value = call->status;
+    } else {
+        return {kInvalidProperty};
+    }
+    return {"CALL " + number + " " + property + " " + value};
+}
+
+ModelSkype::SkypeCall* ModelSkype::FindCall(int id) {
+    for (SkypeCall& call : knownCalls_) {
+        if (call.id == id) return &call;
+    }
+    return nullptr;
+}
+
+int ModelSkype::Ring(const std::string& caller) {
+    const int id = nextCallId_++;
+    const bool number = IsPhoneNumber(caller);
+    const SkypeUser* user = number ? nullptr : FindUser(caller);
+    const std::string displayName =
+        user != nullptr && !user->fullName.empty() ? user->fullName : caller;
+    knownCalls_.push_back(
+        SkypeCall{id, number ? "INCOMING_PSTN" : "INCOMING_P2P", caller, displayName, "RINGING"});
+    Notify("CALL " + std::to_string(id) + " STATUS RINGING");
+    return id;
+}
+
+bool ModelSkype::SetCallStatus(int id, const std::string& status) {
+    SkypeCall* call = FindCall(id);
+    if (call == nullptr) {
+        return false;
+    }
+    call->status = status;
+    Notify("CALL " + std::to_string(id) + " STATUS " + status);
+    return true;
+}
+
+int ModelSkype::RingingCall() const {
+    for (auto call = knownCalls_.rbegin(); call != knownCalls_.rend(); ++call) {
+        if (call->status == "RINGING") return call->id;
+    }
+    return 0;
 }
 
 std::vector<std::string> ModelSkype::AnswerOpen(const std::string& what) {

@@ -221,7 +221,13 @@ bool OutlookUser::Click(const std::string& name) {
     const bool fromMenu = static_cast<bool>(control);
     if (!control) control = FindControl(*FrontBars(), wanted, office::control_type::kButton);
     if (!control) {
-        out_.Error("no control \"" + name + "\" in the toolbar or the context menu");
+        // A button of one of the add-in's own windows (the incoming call).
+        if (host_.ClickInWindow(name)) {
+            AdoptDisplayed();
+            return true;
+        }
+        out_.Error("no control \"" + name +
+                   "\" in the toolbar, the context menu or the add-in's windows");
         return false;
     }
     out_.Event("The user clicks \"" + name + "\"" + (fromMenu ? " in the context menu" : ""));
@@ -236,6 +242,22 @@ bool OutlookUser::Click(const std::string& name) {
         explorer_->commandBars()->CloseContextMenu();
     }
     return true;
+}
+
+void OutlookUser::AdoptDisplayed() {
+    const ModelInspectorPtr shown = outlook_.TakeDisplayed();
+    if (!shown) return;
+    if (inspector_ && inspector_ != shown) inspector_->Close();
+    inspector_ = shown;
+    out_.Event("Outlook shows \"" + ItemName(shown->currentItem()) + "\" in its own window");
+    host_.ShowScreen();
+    Draw();
+}
+
+bool OutlookUser::ExpectWindow(const std::string& text) {
+    if (host_.WindowShows(text)) return true;
+    out_.Error("no window of the add-in shows \"" + text + "\"");
+    return false;
 }
 
 ModelCommandBarsPtr OutlookUser::FrontBars() const {

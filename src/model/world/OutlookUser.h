@@ -8,8 +8,8 @@
 //
 // Controls are found by the one naming rule (model/office/ControlNames.h):
 // the open context menu first, then the bars of the window in front with
-// their popups. The toolbar's icon buttons also answer to the words "call",
-// "chat", "skypeout" and "buy": each names the button whose tooltip is
+// their popups, then the buttons of the add-in's own windows. The toolbar's icon buttons also
+// answer to the words "call", "chat", "skypeout" and "buy": each names the button whose tooltip is
 // the string table's text for it.
 //
 // Outlook 2010 and later (SetVersion) show the ribbon: Office asks the
@@ -81,6 +81,8 @@ class OutlookUser {
     bool ExpectCombo(const std::string& combo, const std::string& text);
     bool ExpectMenu(const std::string& entry);
     bool ExpectField(const std::string& field);
+    // One of the add-in's own windows (the incoming call) shows `text`.
+    bool ExpectWindow(const std::string& text);
 
     // Draws the Tandrel toolbar of the window in front and the open context menu.
     void Draw();
@@ -106,6 +108,8 @@ class OutlookUser {
 
   private:
     bool NeedOutlook();
+    // The item window an item's Display opened becomes the one in front.
+    void AdoptDisplayed();
     ModelItemPtr FindItem(const std::string& name) const;
     // The toolbar in front, each line after `indent`.
     void DrawToolbar(const std::string& indent, bool sayWhenNone);

@@ -182,6 +182,35 @@ void AddUserCommands(Script& script, OutlookUser& user, UserHost& host) {
     script.Add("expect-menu", [u](const std::string& text) { return u->ExpectMenu(text); });
     script.Describe("expect-field FIELD", "the open item has the field FIELD");
     script.Add("expect-field", [u](const std::string& text) { return u->ExpectField(text); });
+    script.Describe("expect-window TEXT",
+                    "one of the add-in's own windows (the incoming\n"
+                    "call) shows TEXT");
+    script.Add("expect-window",
+               [u](const std::string& text) { return u->ExpectWindow(AnsiFromUtf8(text)); });
+}
+
+bool RunSkypeCallCommand(UserHost& host, Printer& out, const std::string& what,
+                         const std::string& rest, bool* handled) {
+    *handled = true;
+    if (what == "ring") {
+        if (rest.empty()) {
+            out.Error("skype ring takes a Skype name or a telephone number");
+            return false;
+        }
+        return host.SkypeRings(AnsiFromUtf8(rest));
+    }
+    if (what == "answer" || what == "miss") {
+        return host.SkypeStopsRinging(what == "answer");
+    }
+    *handled = false;
+    return false;
+}
+
+void DescribeSkypeCallCommands(Script& script) {
+    script.Describe("skype ring NAME|NUMBER",
+                    "someone calls the user through Skype: a Skype\n"
+                    "name, or a number (+ or a digit first)");
+    script.Describe("skype answer | skype miss", "the call that rings is answered, or rings out");
 }
 
 }  // namespace model

@@ -11,4 +11,12 @@ namespace model {
 
 void AddUserCommands(Script& script, OutlookUser& user, UserHost& host);
 
+// The calls Skype brings in, which every host's "skype" command runs
+// beside its own: "ring CALLER", "answer", "miss". False, with *handled
+// false, for another word; *handled true and the outcome otherwise.
+bool RunSkypeCallCommand(UserHost& host, Printer& out, const std::string& what,
+                         const std::string& rest, bool* handled);
+// Their lines of "help".
+void DescribeSkypeCallCommands(Script& script);
+
 }  // namespace model

@@ -44,6 +44,20 @@ class UserHost {
     // one the last such call matched (waiting as long as the host allows);
     // that one is then the last matched.
     virtual bool SkypeReceives(const std::string& prefix) = 0;
+
+    // Someone calls the user through Skype: a Skype name, or a number ("+"
+    // or a digit first). False (the reason printed) when Skype cannot ring.
+    virtual bool SkypeRings(const std::string& caller) = 0;
+    // The call that rings is answered, or rings out unanswered. False when
+    // no call rings.
+    virtual bool SkypeStopsRinging(bool answered) = 0;
+
+    // The add-in's windows that stand beside Outlook's (the incoming call
+    // window): the user clicks the button captioned `caption` (case and
+    // "&" aside) in one of them; false when none has it.
+    virtual bool ClickInWindow(const std::string& caption) = 0;
+    // Whether one of those windows shows `text` in a control.
+    virtual bool WindowShows(const std::string& text) = 0;
 };
 
 }  // namespace model

@@ -1,11 +1,14 @@
 #include "model/world/World.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "addin/ApiErrorMessages.h"
 #include "addin/Connect.h"
 #include "model/CountryList.h"
 #include "model/ModelDialogText.h"
+#include "model/ModelText.h"
+#include "model/office/ControlNames.h"
 #include "model/skype/SampleSkypeUsers.h"
 #include "model/world/ScriptText.h"
 #include "skype/Skype.h"
@@ -38,6 +41,18 @@ bool IsBuddyTraffic(const std::string& text) {
         if (text.compare(0, std::string(prefix).size(), prefix) == 0) return true;
     }
     return false;
+}
+
+// A button's caption as the user names it (case, "&" and outer blanks aside).
+bool SameCaption(const std::string& ansi, const std::string& utf8) {
+    return NormalName(ModelText().FromAnsi(ansi)) == NormalName(WideFromUtf8(utf8));
+}
+
+// "The incoming call window" as it reads inside a sentence.
+std::string InSentence(std::string name) {
+    if (!name.empty())
+        name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    return name;
 }
 
 }  // namespace
@@ -212,8 +227,10 @@ void World::ShowScreen() {
             continue;
         }
         const auto& dialog = ui.dialogs[index];
-        out_->Event(DialogName(dialog.templateId) + " closes" +
-                    (dialog.result == platform::answer::kOk ? "  [OK]" : "  [Cancel]"));
+        const char* ended = dialog.modeless                          ? ""
+                            : dialog.result == platform::answer::kOk ? "  [OK]"
+                                                                     : "  [Cancel]";
+        out_->Event(DialogName(dialog.templateId) + " closes" + ended);
         out_->Details(ChangedLines(open->second, DrawDialog(index)), "  ");
         open = openDialogs_.erase(open);
     }
@@ -222,6 +239,63 @@ void World::ShowScreen() {
 void World::Wait(std::uint64_t ms) {
     platform.desktop.Advance(ms);
     ShowScreen();
+}
+
+bool World::SkypeRings(const std::string& caller) {
+    if (!skype.IsRunning()) {
+        if (out_) out_->Error("Skype is not running");
+        return false;
+    }
+    if (out_) out_->Event(caller + " calls through Skype");
+    skype.Ring(caller);
+    ShowScreen();
+    return true;
+}
+
+bool World::SkypeStopsRinging(bool answered) {
+    const int ringing = skype.RingingCall();
+    if (ringing == 0) {
+        if (out_) out_->Error("no call rings");
+        return false;
+    }
+    if (out_)
+        out_->Event(answered ? "The user answers the call in Skype" : "Nobody answers the call");
+    skype.SetCallStatus(ringing, answered ? "INPROGRESS" : "MISSED");
+    ShowScreen();
+    return true;
+}
+
+bool World::ClickInWindow(const std::string& caption) {
+    ModelUi& ui = platform.ui;
+    for (platform::WindowHandle window : ui.OpenModeless()) {
+        const std::unique_ptr<platform::DialogView> view = ui.ModelessView(window);
+        for (std::size_t index = 0; index < ui.dialogs.size(); ++index) {
+            if (!ui.dialogs[index].modeless || ui.dialogs[index].window != window) continue;
+            for (const auto& control : ui.DialogControls(index)) {
+                if (!SameCaption(view->ControlText(control.first), caption)) continue;
+                if (out_)
+                    out_->Event("The user clicks \"" + caption + "\" in " +
+                                InSentence(DialogName(ui.dialogs[index].templateId)));
+                const bool clicked = ui.ClickModeless(window, control.first);
+                ShowScreen();
+                return clicked;
+            }
+        }
+    }
+    return false;
+}
+
+bool World::WindowShows(const std::string& text) {
+    ModelUi& ui = platform.ui;
+    for (platform::WindowHandle window : ui.OpenModeless()) {
+        for (std::size_t index = 0; index < ui.dialogs.size(); ++index) {
+            if (!ui.dialogs[index].modeless || ui.dialogs[index].window != window) continue;
+            for (const auto& control : ui.DialogControls(index)) {
+                if (control.second.text == text) return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool World::SkypeReceives(const std::string& prefix) {

@@ -77,6 +77,10 @@ class World : public UserHost {
     void ShowScreen() override;
     void Wait(std::uint64_t ms) override;
     bool SkypeReceives(const std::string& prefix) override;
+    bool SkypeRings(const std::string& caller) override;
+    bool SkypeStopsRinging(bool answered) override;
+    bool ClickInWindow(const std::string& caption) override;
+    bool WindowShows(const std::string& text) override;
 
     // Declared in the order they are made.
     ModelPlatform platform;

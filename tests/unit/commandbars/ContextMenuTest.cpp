@@ -7,6 +7,7 @@
 
 #include "ToolbarFixture.h"
 #include "util/Exception.h"
+#include "util/Settings.h"
 
 namespace {
 
@@ -156,6 +157,19 @@ TEST_F(ContextMenu, ItemsAreEnabledExactlyWhileSkypeIsOnline) {
     EXPECT_EQ(Without(disabled, " disabled"), MenuShown());
     skype.SetConnectionStatus("OFFLINE");
     EXPECT_EQ(disabled, MenuShown());
+}
+
+TEST_F(ContextMenu, PlacedAsLinksItemsStayEnabledWhateverSkypesStatus) {
+    model.registry.SetString(settings::kRoot, settings::kKeyPath, settings::kCallVia, "skype");
+    skype.SetConnectionStatus("CONNECTING");
+    menu.SetContact(Contact(L"Alice Wonder", L"alice"));
+    Bars()->RightClick();
+    const std::string enabled =
+        Menu({"button \"Call Contact via Skype\" icon+caption face 610 group tag \"alice\"+id",
+              "button \"Send Message to Contact\" icon+caption face 162 tag \"alice\"+id"});
+    EXPECT_EQ(enabled, MenuShown());
+    skype.SetConnectionStatus("OFFLINE");  // with the menu open
+    EXPECT_EQ(enabled, MenuShown());
 }
 
 TEST_F(ContextMenu, ItemsDroppedOrUnloadedNeverActOnAClick) {

@@ -24,21 +24,30 @@ using Dialog = COptionsDialog;
 
 constexpr char kAbsent[] = "(absent)";
 
-// The four settings the page edits, as their text; "(absent)" when missing.
+// The settings the page edits, as their text; "(absent)" when missing.
 struct Settings {
     std::string countryCode = kAbsent;
     std::string autoPrefix = kAbsent;
     std::string skypeName = kAbsent;
     std::string bypass = kAbsent;
+    std::string screenPop = kAbsent;
+    std::string classicToolbar = kAbsent;
+    std::string callVia = kAbsent;
 };
 bool operator==(const Settings& a, const Settings& b) {
     return a.countryCode == b.countryCode && a.autoPrefix == b.autoPrefix &&
-           a.skypeName == b.skypeName && a.bypass == b.bypass;
+           a.skypeName == b.skypeName && a.bypass == b.bypass && a.screenPop == b.screenPop &&
+           a.classicToolbar == b.classicToolbar && a.callVia == b.callVia;
 }
 std::ostream& operator<<(std::ostream& out, const Settings& s) {
     return out << "CountryCode " << s.countryCode << ", AutoPrefix " << s.autoPrefix
-               << ", SkypeName " << s.skypeName << ", Bypass " << s.bypass;
+               << ", SkypeName " << s.skypeName << ", Bypass " << s.bypass << ", ScreenPop "
+               << s.screenPop << ", ClassicToolbar " << s.classicToolbar << ", CallVia "
+               << s.callVia;
 }
+// What OK stores for the new switches when nothing was stored or touched.
+constexpr char kOn[] = "T";
+constexpr char kApi[] = "api";
 
 class OptionsPage : public testing_support::ModelFixture {
   protected:
@@ -49,6 +58,8 @@ class OptionsPage : public testing_support::ModelFixture {
             if (text == "T" || text == "F") {
                 model.registry.SetBinary(RegistryRoot::CurrentUser, settings::kKeyPath, name,
                                          {static_cast<std::uint8_t>(text == "T")});
+            } else if (name == std::string(settings::kCallVia)) {
+                model.registry.SetString(RegistryRoot::CurrentUser, settings::kKeyPath, name, text);
             } else {
                 model.registry.SetDword(RegistryRoot::CurrentUser, settings::kKeyPath, name,
                                         static_cast<std::uint32_t>(std::stoi(text)));
@@ -58,6 +69,9 @@ class OptionsPage : public testing_support::ModelFixture {
         put(settings::kAutoPrefix, settings.autoPrefix);
         put(settings::kSkypeName, settings.skypeName);
         put(settings::kBypass, settings.bypass);
+        put(settings::kScreenPop, settings.screenPop);
+        put(settings::kClassicToolbar, settings.classicToolbar);
+        put(settings::kCallVia, settings.callVia);
     }
     Settings Stored() {
         auto get = [](const char* name) {
@@ -65,7 +79,9 @@ class OptionsPage : public testing_support::ModelFixture {
             return value ? value->GetText() : std::string(kAbsent);
         };
         return Settings{get(settings::kCountryCode), get(settings::kAutoPrefix),
-                        get(settings::kSkypeName), get(settings::kBypass)};
+                        get(settings::kSkypeName),   get(settings::kBypass),
+                        get(settings::kScreenPop),   get(settings::kClassicToolbar),
+                        get(settings::kCallVia)};
     }
     std::intptr_t Show(std::vector<model::DialogAction> script) {
         model.ui.QueueDialogScript(std::move(script));
@@ -118,6 +134,57 @@ TEST_F(OptionsPage, OpensShowingTheStoredSettings) {
     }
 }
 
+TEST_F(OptionsPage, OpensShowingHowCallsComeAndGo) {
+    const std::string kApiEntry = "The desktop API of classic Skype";
+    const struct {
+        const char* name;
+        Settings stored;
+        bool screenPop, classicToolbar;
+        std::string callVia;
+    } cases[] = {
+        {"nothing stored", {}, true, true, kApiEntry},
+        {"no screen pop", {kAbsent, kAbsent, kAbsent, kAbsent, "F"}, false, true, kApiEntry},
+        {"no classic toolbar",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "F"},
+         true,
+         false,
+         kApiEntry},
+        {"skype: links",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "skype"},
+         true,
+         true,
+         "skype: links"},
+        {"tel: links, any case",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "TEL"},
+         true,
+         true,
+         "tel: links for telephone numbers"},
+        {"the desktop API by name",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "api"},
+         true,
+         true,
+         kApiEntry},
+        {"a way no entry names",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "tel:"},
+         true,
+         true,
+         kApiEntry},
+    };
+    for (const auto& each : cases) {
+        model.registry.DeleteTree(RegistryRoot::CurrentUser, settings::kKeyPath);
+        Store(each.stored, true);
+        EXPECT_EQ(2, Show({})) << each.name;
+        EXPECT_EQ(each.screenPop, Control(Dialog::kScreenPop).checked) << each.name;
+        EXPECT_EQ(each.classicToolbar, Control(Dialog::kClassicToolbar).checked) << each.name;
+        const auto& ways = Control(Dialog::kCallVia);
+        EXPECT_EQ((std::vector<std::string>{kApiEntry, "skype: links",
+                                            "tel: links for telephone numbers"}),
+                  ways.items)
+            << each.name;
+        EXPECT_EQ(each.callVia, ways.selection < 0 ? "" : ways.items[ways.selection]) << each.name;
+    }
+}
+
 TEST_F(OptionsPage, OkWritesTheSettingsAndCancelWritesNothing) {
     const struct {
         const char* name;
@@ -127,36 +194,67 @@ TEST_F(OptionsPage, OkWritesTheSettingsAndCancelWritesNothing) {
         std::intptr_t result;
         Settings after;
     } cases[] = {
-        {"OK on nothing", {}, true, {Click(Dialog::kOk)}, 1, {kAbsent, "F", "T", "F"}},
+        {"OK on nothing",
+         {},
+         true,
+         {Click(Dialog::kOk)},
+         1,
+         {kAbsent, "F", "T", "F", kOn, kOn, kApi}},
         {"a country, always",
          {},
          true,
          {SelectCountry("Italy"), Click(Dialog::kAlwaysUse), Click(Dialog::kOk)},
          1,
-         {"39", "T", "T", "F"}},
+         {"39", "T", "T", "F", kOn, kOn, kApi}},
         {"no Skype Name",
          {},
          true,
          {Click(Dialog::kSkypeName), EnterKey()},
          1,
-         {kAbsent, "F", "F", "F"}},
+         {kAbsent, "F", "F", "F", kOn, kOn, kApi}},
         {"bypass",
          {},
          true,
          {Click(Dialog::kBypass), Click(Dialog::kOk)},
          1,
-         {kAbsent, "F", "T", "T"}},
-        {"untouched", {"44", "T", "F", "T"}, true, {Click(Dialog::kOk)}, 1, {"44", "T", "F", "T"}},
+         {kAbsent, "F", "T", "T", kOn, kOn, kApi}},
+        {"untouched",
+         {"44", "T", "F", "T", "F", "F", "tel"},
+         true,
+         {Click(Dialog::kOk)},
+         1,
+         {"44", "T", "F", "T", "F", "F", "tel"}},
+        {"no screen pop, no classic toolbar, skype: links",
+         {},
+         true,
+         {Click(Dialog::kScreenPop), Click(Dialog::kClassicToolbar),
+          model::DialogAction::Select(Dialog::kCallVia, "skype: links"), Click(Dialog::kOk)},
+         1,
+         {kAbsent, "F", "T", "F", "F", "F", "skype"}},
+        {"tel: links replace skype: links",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "skype"},
+         true,
+         {model::DialogAction::Select(Dialog::kCallVia, "tel: links for telephone numbers"),
+          Click(Dialog::kOk)},
+         1,
+         {kAbsent, "F", "T", "F", kOn, kOn, "tel"}},
+        {"a way no entry names goes back to the desktop API",
+         {kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, kAbsent, "carrier pigeon"},
+         true,
+         {Click(Dialog::kOk)},
+         1,
+         {kAbsent, "F", "T", "F", kOn, kOn, kApi}},
         {"no list keeps the code",
          {"44", "T"},
          false,
          {Click(Dialog::kAlwaysUse), Click(Dialog::kOk)},
          1,
-         {"44", "F", "T", "F"}},
+         {"44", "F", "T", "F", kOn, kOn, kApi}},
         {"Cancel",
          {"44", "T"},
          true,
          {SelectCountry("Italy"), Click(Dialog::kBypass), Click(Dialog::kSkypeName),
+          Click(Dialog::kScreenPop), model::DialogAction::Select(Dialog::kCallVia, "skype: links"),
           Click(Dialog::kCancel)},
          2,
          {"44", "T"}},

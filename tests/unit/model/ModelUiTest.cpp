@@ -243,4 +243,66 @@ TEST_F(ModelUiTest, ExceptionsFromTheLogicStopAtTheDialog) {
     expectedCaughtExceptions = 2;
 }
 
+TEST_F(ModelUiTest, AModelessDialogTakesTheClicksAUserCouldMake) {
+    // Every click logged; the contact button disables itself, Close ends it,
+    // and the name text refuses to be clicked.
+    class Notice : public platform::DialogLogic {
+      public:
+        void OnInitDialog(platform::DialogView&) override {}
+        void OnCommand(platform::DialogView& view, int control, int notification) override {
+            clicks.push_back(control);
+            EXPECT_EQ(platform::notify::kButtonClicked, notification);
+            if (control == ids::kIncomingCallContact) {
+                view.EnableControl(control, false);
+            } else if (control == ids::kCancelButton) {
+                view.EndDialog(0);
+                EXPECT_EQ(0, destroyed);  // the window goes once the handler returns
+            }
+        }
+        void OnDestroy() override { ++destroyed; }
+        std::vector<int> clicks;
+        int destroyed = 0;
+    } notice;
+    const platform::WindowHandle dialog =
+        platform::ui().ShowModeless(ids::kIncomingCallDialog, 0, notice);
+    ASSERT_NE(platform::kNoWindow, dialog);
+    EXPECT_EQ(std::vector<platform::WindowHandle>{dialog}, ui.OpenModeless());
+    EXPECT_TRUE(ui.DialogOpen(0));
+    EXPECT_TRUE(ui.dialogs[0].modeless);
+
+    const struct {
+        int control;
+        bool clicked;
+    } clicks[] = {
+        {ids::kIncomingCallName, false},  // a text
+        {4242, false},                    // no such control
+        {ids::kIncomingCallContact, true},
+        {ids::kIncomingCallContact, false},  // disabled now
+        {ids::kCancelButton, true},
+        {ids::kCancelButton, false},  // closed
+    };
+    for (const auto& click : clicks) {
+        EXPECT_EQ(click.clicked, ui.ClickModeless(dialog, click.control)) << click.control;
+    }
+    EXPECT_EQ((std::vector<int>{ids::kIncomingCallContact, ids::kCancelButton}), notice.clicks);
+    EXPECT_EQ(1, notice.destroyed);
+    EXPECT_TRUE(ui.OpenModeless().empty());
+    EXPECT_FALSE(ui.DialogOpen(0));
+    EXPECT_FALSE(ui.dialogs[0].controls.at(ids::kIncomingCallContact).enabled);
+}
+
+TEST_F(ModelUiTest, AModelessDialogEndedWhileItIsMadeIsNotShown) {
+    class Refusing : public platform::DialogLogic {
+      public:
+        void OnInitDialog(platform::DialogView& view) override { view.EndDialog(0); }
+        void OnCommand(platform::DialogView&, int, int) override {}
+        void OnDestroy() override { ++destroyed; }
+        int destroyed = 0;
+    } refusing;
+    EXPECT_EQ(platform::kNoWindow,
+              platform::ui().ShowModeless(ids::kIncomingCallDialog, 0, refusing));
+    EXPECT_EQ(1, refusing.destroyed);
+    EXPECT_TRUE(ui.OpenModeless().empty());
+}
+
 }  // namespace

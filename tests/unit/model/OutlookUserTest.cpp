@@ -63,7 +63,8 @@ TEST_F(OutlookUserTest, ClicksFindTheOpenMenuFirstThenTheToolbarByNameOrWord) {
          "clicks \"call contact via skype\" in the context menu\n"},
         // Only the open menu has it.
         {"Call Contact via Skype", false, nullptr,
-         "error: no control \"Call Contact via Skype\" in the toolbar or the context menu\n"},
+         "error: no control \"Call Contact via Skype\" in the toolbar, the context menu or the "
+         "add-in's windows\n"},
         {"Skype", false, nullptr, "no control"},  // a combo box is not clicked
         {"Help", false, nullptr, "no control"},   // nor a popup
     };

@@ -164,4 +164,72 @@ TEST_F(ModelOutlookSurface, ItemsFindRefusesUnknownProperties) {
     EXPECT_FALSE(outlook.application().GetNamespace(L"IMAP"));
 }
 
+TEST_F(ModelOutlookSurface, AWalkWithCachedColumnsHandsOutReadOnlyRowsUntilReset) {
+    outlook.AddContact(outlook.contacts(), {{"FullName", L"Ann"}, {"HomeTelephoneNumber", L"1"}});
+    outlook.AddDistributionList(outlook.contacts(), L"Team");
+    outlook.AddContact(outlook.contacts(), {{"FullName", L"Bo"}, {"HomeTelephoneNumber", L"2"}});
+    const outlook::Items items = outlook::MAPIFolder(outlook.contacts()).Items();
+    // Unknown or empty names are refused, and nothing is cached then.
+    for (const wchar_t* refused : {L"HomeTelephoneNumber,Nonsense", L"HomeTelephoneNumber,"}) {
+        outlook.log().Clear();
+        items.SetColumns(refused);
+        EXPECT_EQ(host::hr::kException, Calls("SetColumns", "Items").at(0).result) << refused;
+    }
+    items.SetColumns(L"homeTelephoneNumber , FullName");
+    std::vector<std::wstring> seen;
+    for (host::DispatchPtr row = items.GetFirst(); row; row = items.GetNext()) {
+        const outlook::ContactItem contact(row);
+        seen.push_back(contact.FullName() + L"/" + contact.TelephoneNumber("HomeTelephoneNumber") +
+                       L"/" + contact.LastName());
+        contact.SetText("FullName", L"changed");
+    }
+    // The list's members are not contact fields: its row reads them empty.
+    EXPECT_EQ((std::vector<std::wstring>{L"Ann/1/", L"//", L"Bo/2/"}), seen);
+    for (const model::CallRecord& put : Calls("FullName", "ContactItem")) {
+        if (put.kind == model::CallRecord::Kind::Put) {
+            EXPECT_EQ(host::hr::kMemberNotFound, put.result);
+        }
+    }
+    EXPECT_EQ(L"Ann", outlook.contacts()->items()[0]->Property("FullName").bstr());
+    items.ResetColumns();
+    EXPECT_EQ(outlook.contacts()->items()[0].get(), items.GetFirst()->Identity());
+    EXPECT_EQ(outlook.contacts()->items()[2].get(), items.Item(3)->Identity());
+}
+
+TEST_F(ModelOutlookSurface, CreatedContactsAreInNoFolderAndDisplayOpensTheirWindow) {
+    const outlook::Application application = outlook.application();
+    RecordingSink windows;
+    Advise(application.Inspectors(), outlook::InspectorsEvents::kDiid, &windows);
+    EXPECT_FALSE(application.CreateItem(outlook::item_type::kMail));
+    const outlook::ContactItem created =
+        outlook::ContactItem::QueryFrom(application.CreateItem(outlook::item_type::kContact));
+    ASSERT_TRUE(created);
+    EXPECT_TRUE(outlook.contacts()->items().empty());
+    ASSERT_EQ(1u, outlook.createdItems().size());
+    EXPECT_FALSE(outlook.TakeDisplayed());
+    created.Display();
+    EXPECT_EQ(std::vector<host::DispId>{outlook::InspectorsEvents::kNewInspector}, windows.dispids);
+    const model::ModelInspectorPtr shown = outlook.TakeDisplayed();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(created.object()->Identity(), shown->currentItem().get());
+    EXPECT_FALSE(outlook.TakeDisplayed());  // once
+    EXPECT_EQ(std::vector<std::string>{"VT_ERROR 0x80020004 (missing)"},
+              ArgumentKinds("Display", "ContactItem"));
+}
+
+TEST_F(ModelOutlookSurface, FindSearchesAUserFieldOnceTheFolderKnowsIt) {
+    const outlook::Items items = outlook::MAPIFolder(outlook.contacts()).Items();
+    const model::ModelContactItemPtr ann = outlook.AddContact(outlook.contacts(), {});
+    bool refused = false;
+    EXPECT_FALSE(items.Find(L"[Skype Name] = 'ann.o''neil'", &refused));
+    EXPECT_TRUE(refused);  // no item has the field
+    outlook.AddContact(outlook.contacts(), {})
+        ->AddUserProperty(L"Skype Name", host::Variant::Bstr(L"someone"));
+    ann->AddUserProperty(L"skype name", host::Variant::Bstr(L"Ann.O'Neil"));
+    EXPECT_EQ(ann.get(), items.Find(L"[Skype Name] = 'ann.o''neil'", &refused)->Identity());
+    EXPECT_FALSE(refused);
+    EXPECT_FALSE(items.Find(L"[Skype Name] = 'nobody'", &refused));
+    EXPECT_FALSE(refused);
+}
+
 }  // namespace
