@@ -148,6 +148,16 @@ class RecordingUi : public platform::Ui {
         return platform::answer::kCancel;
     }
     platform::WindowHandle ActiveWindow() override { return platform::kNoWindow; }
+    // The client alone shows no window beside Outlook's.
+    platform::WindowHandle ShowModeless(int, platform::WindowHandle,
+                                        platform::DialogLogic&) override {
+        texts.push_back("(window)");
+        return platform::kNoWindow;
+    }
+    std::unique_ptr<platform::DialogView> ModelessView(platform::WindowHandle) override {
+        return nullptr;
+    }
+    void CloseModeless(platform::WindowHandle) override {}
     Strings texts;
 };
 
