@@ -149,8 +149,9 @@ TEST_F(ContextMenu, AMailOffersAConferenceWhenEveryParticipantHasASkypeName) {
         if (i < CMail::kMaxParticipants) fitNames += ", p" + std::to_string(i);
     }
     const std::vector<model::ModelAddress> fit(others.begin(), others.end() - 1);
-    const model::ModelAddress me{model::kCurrentUserAddress, L""}, anne{L"anne@tandrel.example"},
-        bob{L"bob@tandrel.example"}, carl{L"carl@tandrel.example"}, stranger{L"x@shop.example"};
+    const model::ModelAddress me{model::kCurrentUserAddress, L""},
+        anne{L"anne@tandrel.example", L""}, bob{L"bob@tandrel.example", L""},
+        carl{L"carl@tandrel.example", L""}, stranger{L"x@shop.example", L""};
     const struct {
         const char* name;
         model::ModelAddress from;
@@ -162,7 +163,7 @@ TEST_F(ContextMenu, AMailOffersAConferenceWhenEveryParticipantHasASkypeName) {
         {"the user in other letters",
          anne,
          {bob},
-         {{L"ME@Tandrel.Example"}},
+         {{L"ME@Tandrel.Example", L""}},
          {},
          "anne.smith, bob.jones",
          1},
@@ -180,7 +181,7 @@ TEST_F(ContextMenu, AMailOffersAConferenceWhenEveryParticipantHasASkypeName) {
          1},
         {"the same people twice",
          anne,
-         {bob, {L"BOB@tandrel.example"}},
+         {bob, {L"BOB@tandrel.example", L""}},
          {anne},
          {},
          "anne.smith, bob.jones",
