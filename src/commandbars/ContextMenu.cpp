@@ -121,7 +121,7 @@ void CContextMenu::SetContact(const CContactPtr& contact) {
 }
 
 void CContextMenu::SetMail(const CMailPtr& mail) {
-    SetMenu(mail ? offer::MailMenu(*mail) : offer::Menu());
+    SetMenu(mail ? offer::MailMenu(mail) : offer::Menu());
 }
 
 void CContextMenu::Reset() { SetMenu(offer::Menu()); }
@@ -162,6 +162,9 @@ void CContextMenu::OnUpdate() {
         if (index > 0) {
             DropButtons();
             filledMenu_ = menu;
+            // Only now, with a menu to fill: a mail's participants are
+            // searched for here (once per mail), not at every selection.
+            offer::Open(menu_);
             Insertion insertion(*this, controls, index);
             // A copy: a click's message box may let a new selection in.
             const std::vector<offer::MenuItem> items = menu_.items;

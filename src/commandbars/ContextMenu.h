@@ -2,9 +2,10 @@
 // menu of one folder window. It listens to OnUpdate of the window's
 // CommandBars; while a "Context Menu" bar exists and the window's
 // controller has told it of one selected contact or mail, each OnUpdate
-// inserts call, chat and SkypeOut items for that item before the menu's
-// first group. The items are the window's offer's (offer/Menu.h), made
-// Skype button kinds whose target is their tag.
+// inserts call, chat and SkypeOut items for that item (for a mail also its
+// conference, worked out at the first of them) before the menu's first
+// group. The items are the window's offer's (offer/Menu.h), made Skype
+// button kinds whose target is their tag.
 //
 // The menu's items stay alive until the next menu is built, the selection
 // changes, Skype's status leaves ONLINE, or Unload. An item whose click is

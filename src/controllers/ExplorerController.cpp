@@ -243,6 +243,10 @@ void CExplorer::OnExplorerClose() {
         skype_->Unadvise(statusKey_);
     }
     offer_->SetListener(offer::CWindowOffer::Listener());  // nobody shows a closed window
+    // A mail's menu holds the mail and Outlook's application until it
+    // opens: a closed window holds nothing of Outlook's.
+    offer_->ShowBoxes(false);
+    offer_->ItemChange();
     contextMenu_.Unload();
     // The window is let go even when its bar refuses to go: nothing of a
     // closed window may be touched again.

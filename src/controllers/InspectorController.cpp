@@ -72,6 +72,10 @@ void CInspector::OnInspectorClose() {
         skype_->Unadvise(statusKey_);
     }
     offer_->SetListener(offer::CWindowOffer::Listener());  // nobody shows a closed window
+    // A mail's menu holds the mail and Outlook's application until it
+    // opens: a closed window holds nothing of Outlook's.
+    offer_->ShowBoxes(false);
+    offer_->ItemChange();
     // The window and its item are let go even when the bar refuses to go:
     // nothing of a closed window may be touched again.
     struct LetGo {

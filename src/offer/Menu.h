@@ -6,12 +6,17 @@
 //   one contact   call and chat for its Skype name, then one SkypeOut entry
 //                 per telephone entry, in the contact's order; the first
 //                 entry begins a group
-//   one mail      call and chat replies to a sender with a Skype name
-//   contacts      a conference call with the Skype names of the selected
-//                 contacts that have one, when two or more have one
+//   one mail      call and chat replies to a sender with a Skype name;
+//                 when the menu opens, a conference call and an IM
+//                 conference with the mail's participants, when there are
+//                 two or more and every one has a Skype name
+//   contacts      a conference call and an IM conference with the Skype
+//                 names of the selected contacts that have one, when two or
+//                 more have one
 //
 // Every entry is enabled exactly while Skype is ONLINE, except those that
-// never are.
+// never are (the IM conferences: Skype's desktop API opens a chat with
+// several people, but the conference items have always been call-only).
 #pragma once
 
 #include <string>
@@ -58,15 +63,25 @@ struct MenuItem {
 struct Menu {
     Selection selection = Selection::kNothing;
     std::vector<MenuItem> items;
+    // A mail whose conference entries join `items` when the menu opens
+    // (Open), not when it is selected: finding its participants costs a
+    // contact search each, and selections come far more often than
+    // right-clicks. Empty once opened, and for every other selection.
+    CMailPtr unopenedMail;
 
     friend bool operator==(const Menu& a, const Menu& b) {
-        return a.selection == b.selection && a.items == b.items;
+        return a.selection == b.selection && a.items == b.items && a.unopenedMail == b.unopenedMail;
     }
     friend bool operator!=(const Menu& a, const Menu& b) { return !(a == b); }
 };
 
 Menu ContactMenu(const CContact& contact);
-Menu MailMenu(const CMail& mail);
+// The reply entries now; the conference entries when the menu opens.
+Menu MailMenu(const CMailPtr& mail);
 Menu ContactsMenu(const std::vector<CContactPtr>& contacts);
+// The menu as it opens: a mail's conference entries added after its
+// replies (the mail keeps its participants, so they are searched for once
+// however often it opens). Does nothing to any other menu.
+void Open(Menu& menu);
 
 }  // namespace offer

@@ -127,7 +127,7 @@ void CWindowOffer::ItemChange(const CMailPtr& mail) {
         ItemChange();
         return;
     }
-    Menu menu = MailMenu(*mail);
+    Menu menu = MailMenu(mail);
     if (!showsBoxes_) {
         Commit(nullptr, std::move(menu));
         return;
@@ -178,6 +178,11 @@ void CWindowOffer::Commit(const Boxes* boxes, Menu menu) {
         parts |= kMenu;
     }
     if (parts && listener_) listener_(parts);
+}
+
+const Menu& CWindowOffer::OpenMenu() {
+    Open(menu_);
+    return menu_;
 }
 
 void CWindowOffer::Type(BoxKind kind, const std::wstring& text) {

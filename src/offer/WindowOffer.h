@@ -9,7 +9,8 @@
 //                      buddy's entry) and the name that text stands for
 //   the SkypeOut box   the item's telephone entries ('Mobile: +44 555 123
 //                      (Jane Doe)'), the first one shown, and its number
-//   the menu           the right-click entries for the selection (Menu.h)
+//   the menu           the right-click entries for the selection (Menu.h),
+//                      completed when a menu opens
 //
 // Working out the boxes asks Skype for things (the buddy list when there is
 // none, the records of a mail's Skype names), so it happens only while some
@@ -92,7 +93,10 @@ class CWindowOffer {
     void ItemChange(const std::vector<CContactPtr>& contacts);
 
     const Box& GetBox(BoxKind kind) const { return boxes_[static_cast<int>(kind)]; }
+    // The menu as the selection made it, and as it opens (Menu.h: a mail's
+    // conference entries are worked out then).
     const Menu& GetMenu() const { return menu_; }
+    const Menu& OpenMenu();
 
     // Text the user typed into a box of a surface that hands it over.
     void Type(BoxKind kind, const std::wstring& text);

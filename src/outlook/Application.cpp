@@ -3,12 +3,15 @@
 #include "outlook/Explorer.h"
 #include "outlook/Inspector.h"
 #include "outlook/MAPIFolder.h"
+#include "outlook/MailItem.h"
 
 namespace outlook {
 
 MAPIFolder NameSpace::GetDefaultFolder(int folder) const {
     return MAPIFolder(CallForDispatch("GetDefaultFolder", {host::Variant::I4(folder)}));
 }
+
+Recipient NameSpace::CurrentUser() const { return Recipient(GetDispatch("CurrentUser")); }
 
 Explorers Application::Explorers() const { return outlook::Explorers(GetDispatch("Explorers")); }
 

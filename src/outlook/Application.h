@@ -11,12 +11,15 @@ class Explorer;
 class Explorers;
 class Inspectors;
 class MAPIFolder;
+class Recipient;
 
 class NameSpace : public host::TypedObject {
   public:
     using TypedObject::TypedObject;
     // GetDefaultFolder(VT_I4 folder): null when there is none.
     MAPIFolder GetDefaultFolder(int folder) const;
+    // The user signed in to this session; null when unreadable.
+    Recipient CurrentUser() const;
 };
 
 class Application : public host::TypedObject {

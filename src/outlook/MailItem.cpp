@@ -8,6 +8,8 @@ std::wstring Recipient::Address() const { return GetText("Address"); }
 
 std::wstring Recipient::Name() const { return GetText("Name"); }
 
+std::int32_t Recipient::Type() const { return GetNumber("Type", -1); }
+
 std::int32_t Recipients::Count() const { return GetNumber("Count", 0); }
 
 Recipient Recipients::Item(std::int32_t index) const {

@@ -1,4 +1,4 @@
-// Outlook's _MailItem with the recipients of its reply.
+// Outlook's _MailItem with its recipients and those of its reply.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,8 @@ class Recipient : public host::TypedObject {
     using TypedObject::TypedObject;
     std::wstring Address() const;
     std::wstring Name() const;
+    // To, Cc or Bcc for a mail's recipient (recipient_type); -1 when unreadable.
+    std::int32_t Type() const;
 };
 
 class Recipients : public host::TypedObject {

@@ -95,6 +95,14 @@ constexpr int kCalendar = 9;
 constexpr int kContacts = 10;
 }  // namespace default_folder
 
+// OlMailRecipientType: a mail recipient's Type.
+namespace recipient_type {
+constexpr int kOriginator = 0;
+constexpr int kTo = 1;
+constexpr int kCc = 2;
+constexpr int kBcc = 3;
+}  // namespace recipient_type
+
 // OlEditorType: an Inspector's EditorType.
 namespace editor_type {
 constexpr int kText = 1;

@@ -206,7 +206,9 @@ const offer::MenuItem* CRibbon::EntryOf(const Control& control) {
     if (control.id.part != Part::kEntry) {
         return nullptr;
     }
-    const offer::Menu& menu = control.offer->GetMenu();
+    // Office asks the entries each time the menu opens: the first ask
+    // completes a mail's menu with its conference entries.
+    const offer::Menu& menu = control.offer->OpenMenu();
     const std::size_t index = static_cast<std::size_t>(control.id.number - 1);
     if (menu.selection != SelectionOf(control.id.place) || index >= menu.items.size()) {
         return nullptr;

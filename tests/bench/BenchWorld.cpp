@@ -52,7 +52,7 @@ model::Mailbox GeneratedMailbox(std::size_t count) {
              {"LastName", L"Person"},
              {"Email1Address", L"person" + number + L"@tandrel.example"},
              {"MobileTelephoneNumber", L"+44 7700 900" + number}},
-            i == 0 ? Wide(Handle(0, count)) : std::wstring()));
+            i == 0 || i == 2 || i == 3 ? Wide(Handle(i, count)) : std::wstring()));
     }
     auto& inbox = mailbox.Folder(L"Inbox").items;
     for (std::size_t m = 0; m < 2; ++m) {
@@ -64,6 +64,9 @@ model::Mailbox GeneratedMailbox(std::size_t count) {
         fields.senderAddress = L"person" + number + L"@tandrel.example";
         fields.senderName = L"Contact Person " + number;
         fields.body = MailBody(links);
+        fields.to = {{model::kCurrentUserAddress, model::kCurrentUserName},
+                     {L"person2@tandrel.example", L"Contact Person 2"}};
+        fields.cc = {{L"person3@tandrel.example", L"Contact Person 3"}};
         inbox.push_back(model::MailboxItem::Mail(fields));
     }
     return mailbox;

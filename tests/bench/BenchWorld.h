@@ -41,11 +41,13 @@ class SkypeWorld {
 };
 
 // The benchmarks of Outlook's events: the whole add-in in the model world.
-// n friends in Skype's list and n contacts. Contact 0 carries friend 0's
-// Skype name; the others carry none and match no friend, so that looking
-// one up compares every record. Two mails in the Inbox come from contacts
-// 0 and 1, each 20 KiB with three "callto://" links to friends. Outlook's
-// window shows the Contacts folder; nothing is loaded until Connect.
+// n friends in Skype's list and n contacts (n >= 4). Contacts 0, 2 and 3
+// carry their friends' Skype names; the others carry none and match no
+// friend, so that looking one up compares every record. Two mails in the
+// Inbox come from contacts 0 and 1, each 20 KiB with three "callto://"
+// links to friends, sent to the user and contact 2 with a copy to contact
+// 3. Outlook's window shows the Contacts folder; nothing is loaded until
+// Connect.
 class OutlookWorld {
   public:
     explicit OutlookWorld(std::size_t count);

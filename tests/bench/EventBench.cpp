@@ -1,11 +1,12 @@
 // Outlook's events as the add-in handles them, with n friends in Skype and
 // n contacts: a selection change (a contact, a mail; a contact in Outlook
 // 2016, with Office's redrawing of the ribbon), a contact Inspector
-// opening, the first attach with the toolbar up, a right-click, a click on
-// the toolbar's call button, and a Skype call coming in. Beside the time
-// each reports, per event, the calls the add-in made on Outlook and Office
-// objects ("host_calls", each a COM call on real Office; "add_item" of them
-// fill the Skype combo) and the commands Skype received ("skype_commands").
+// opening, the first attach with the toolbar up, a right-click on a contact
+// and on a mail, a click on the toolbar's call button, and a Skype call
+// coming in. Beside the time each reports, per event, the calls the add-in
+// made on Outlook and Office objects ("host_calls", each a COM call on real
+// Office; "add_item" of them fill the Skype combo) and the commands Skype
+// received ("skype_commands").
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -69,7 +70,7 @@ void BM_SelectContact(benchmark::State& state) {
 BENCHMARK(BM_SelectContact)->Apply(Sizes);
 
 // In the Inbox, the user selects one mail, then another: each 20 KiB with
-// three "callto://" links, from a sender among the contacts.
+// three "callto://" links, from a sender among the contacts, to two more.
 void BM_SelectMail(benchmark::State& state) {
     bench::OutlookWorld world(Size(state));
     world.Start();
@@ -183,6 +184,29 @@ void BM_RightClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RightClick)->Apply(Sizes);
+
+// The user right-clicks a mail just selected whose sender and two other
+// participants have Skype names: the add-in looks the participants up
+// among the contacts (once per mail) and offers a conference beside the
+// replies.
+void BM_RightClickMail(benchmark::State& state) {
+    bench::OutlookWorld world(Size(state));
+    world.Start();
+    world.window->SwitchFolder(world.world.outlook.inbox());
+    EventCounts counts(state, world);
+    for (auto _ : state) {
+        state.PauseTiming();
+        world.window->Select({world.mails[1]});
+        world.window->Select({world.mails[0]});
+        world.ClearCounts();
+        state.ResumeTiming();
+        world.window->RightClick();
+        state.PauseTiming();
+        counts.Take();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RightClickMail)->Apply(Sizes);
 
 // The user clicks the toolbar's call button for the selected contact.
 void BM_ClickCall(benchmark::State& state) {

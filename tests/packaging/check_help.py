@@ -22,7 +22,7 @@ QUOTED_STRINGS = (
     "kNotLoggedIn", "kCannotCallSelf", "kCannotChatSelf", "kApiErrorUnknownUser",
     "kNoConferenceSupport", "kOfferHelp", "kApiErrorInvalidNumber", "kApiErrorCallSelf",
     "kApiErrorOther", "kMenuCallContact", "kMenuMessageContact", "kMenuReplyCall",
-    "kMenuReplyMessage", "kTipSkypeOut", "kTipCall", "kTipChat", "kTipHelpMenu",
+    "kMenuReplyMessage", "kMenuConference", "kMenuImConference", "kTipSkypeOut", "kTipCall", "kTipChat", "kTipHelpMenu",
     "kTipBuySkypeOut", "kMenuTandrelHelp", "kMenuOptions", "kMenuCheckUpdate", "kMenuContactUs",
     "kMenuAbout", "kInvalidPhoneNumber", "kPromptPhoneNumber", "kPromptSkypeName",
     "kSkypeNotInstalled", "kSkypeNotRunning", "kSkypeAccessDenied", "kUnsafeTarget",

@@ -416,10 +416,18 @@ TEST_F(Scenario, SkypeAttachingWithTheToolbarUpIsAskedForOneList) {
 
 TEST_F(Scenario, ClosedWindowsStayClosedWhenTheAddInDisconnects) {
     const model::ModelContactItemPtr jane = AddContact(L"Jane Doe", L"alice.wonder");
+    const model::ModelMailItemPtr mail =
+        outlook.AddMail(outlook.inbox(), L"x@tandrel.example", L"X", L"");
+    const long mailHolders = mail.use_count();
     const model::ModelExplorerPtr window = StartWith(outlook.contacts());
     const model::ModelInspectorPtr open = outlook.OpenInspector(jane);
     open->Close();
+    outlook.OpenInspector(mail)->Close();
+    window->SwitchFolder(outlook.inbox());
+    window->Select({mail});
     window->Close();
+    window->Select({});
+    EXPECT_EQ(mailHolders, mail.use_count());  // the mail shown or selected is let go
     EXPECT_EQ("(none)", Toolbar(window->commandBars()));
     EXPECT_EQ(0u, window->SinkCount(outlook::ExplorerEvents::kDiid));
     EXPECT_EQ(0u, open->SinkCount(outlook::InspectorEvents::kDiid));

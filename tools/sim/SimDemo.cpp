@@ -69,9 +69,15 @@ folder Inbox
 select Lunch on Friday?
 rightclick
 click Reply via Skype
+echo
+echo == 13. Alice wrote to the user with a copy to Carol: a right-click offers a conference ==
+echo == with both, and Skype gets one call for the three of them ==
+select Plans for the launch
+rightclick
+click Start Skype Conference
 outlook quit
 echo
-echo == 13. Outlook 2016: a Tandrel group on the Home tab; the toolbar moves to the Add-ins tab ==
+echo == 14. Outlook 2016: a Tandrel group on the Home tab; the toolbar moves to the Add-ins tab ==
 outlook 2016
 outlook start
 wait 600
@@ -80,7 +86,7 @@ select Alice Wonder
 click chat
 outlook quit
 echo
-echo == 14. "ClassicToolbar" off: the ribbon alone; a right-click offers the contact's entries ==
+echo == 15. "ClassicToolbar" off: the ribbon alone; a right-click offers the contact's entries ==
 set ClassicToolbar F
 outlook start
 wait 600
@@ -89,7 +95,7 @@ select Alice Wonder
 rightclick
 click Call Contact via Skype
 echo
-echo == 15. Two contacts with Skype Names: a right-click offers a conference with both ==
+echo == 16. Two contacts with Skype Names: a right-click offers a conference with both ==
 select Alice Wonder, Carol Nguyen
 rightclick
 click Start Skype Conference

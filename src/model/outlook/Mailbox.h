@@ -47,7 +47,8 @@ struct Mailbox {
 
 // Contacts with and without Skype names and several kinds of number, a
 // distribution list, a contacts sub-folder "Friends", mails from contacts
-// and from a stranger, "callto://" links, a meeting request, an appointment.
+// and from a stranger, "callto://" links, a mail to the user with a copy to
+// another contact, a meeting request, an appointment.
 Mailbox SampleMailbox();
 
 // Puts the mailbox's folders and items into `outlook`, after what it holds.

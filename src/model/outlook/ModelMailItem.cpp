@@ -9,22 +9,31 @@ namespace {
 
 const int kOlMail = 43;  // OlObjectClass olMail
 
+std::vector<boost::shared_ptr<ModelRecipient>> OfType(CallLog* log,
+                                                      const std::vector<ModelAddress>& addresses,
+                                                      int type) {
+    std::vector<boost::shared_ptr<ModelRecipient>> recipients;
+    for (const ModelAddress& address : addresses) {
+        recipients.push_back(
+            boost::shared_ptr<ModelRecipient>(new ModelRecipient(log, address, type)));
+    }
+    return recipients;
+}
+
 }  // namespace
 
-ModelRecipient::ModelRecipient(CallLog* log, const ModelAddress& address)
+ModelRecipient::ModelRecipient(CallLog* log, const ModelAddress& address, int type)
     : ModelObject("Recipient", log), address_(address) {
     Implements(outlook::kIID_Recipient);
     DefineValue("Address", host::Variant::Bstr(address.address));
     DefineValue("Name", host::Variant::Bstr(address.name));
-    DefineValue("Type", host::Variant::I4(1));  // olTo
+    DefineValue("Type", host::Variant::I4(type));
 }
 
-ModelRecipients::ModelRecipients(CallLog* log, const std::vector<ModelAddress>& addresses)
-    : ModelObject("Recipients", log) {
+ModelRecipients::ModelRecipients(CallLog* log,
+                                 const std::vector<boost::shared_ptr<ModelRecipient>>& recipients)
+    : ModelObject("Recipients", log), recipients_(recipients) {
     Implements(outlook::kIID_Recipients);
-    for (const ModelAddress& address : addresses) {
-        recipients_.push_back(boost::shared_ptr<ModelRecipient>(new ModelRecipient(log, address)));
-    }
     DefineProperty("Count", [this](const std::vector<host::Variant>&, host::Variant* result) {
         *result = host::Variant::I4(static_cast<std::int32_t>(recipients_.size()));
         return host::hr::kOk;
@@ -57,8 +66,14 @@ ModelMailItem::ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& a
         return host::hr::kOk;
     });
     DefineProperty("Recipients", [this](const std::vector<host::Variant>&, host::Variant* result) {
+        std::vector<boost::shared_ptr<ModelRecipient>> all =
+            OfType(log_, fields_.to, outlook::recipient_type::kTo);
+        for (const auto& more : {OfType(log_, fields_.cc, outlook::recipient_type::kCc),
+                                 OfType(log_, fields_.bcc, outlook::recipient_type::kBcc)}) {
+            all.insert(all.end(), more.begin(), more.end());
+        }
         *result = host::Variant::Object(
-            boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, fields_.to)));
+            boost::shared_ptr<ModelRecipients>(new ModelRecipients(log_, all)));
         return host::hr::kOk;
     });
     DefineMethod(

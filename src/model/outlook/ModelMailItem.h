@@ -1,6 +1,7 @@
-// A model Outlook mail (_MailItem) with its recipients. Reply makes a new,
-// unsaved mail addressed to the reply-to list, or to the sender when the
-// mail has none; the reply is never put in a folder or shown.
+// A model Outlook mail (_MailItem) with its recipients (To, then Cc, then
+// Bcc, each with its Type). Reply makes a new, unsaved mail addressed to the
+// reply-to list, or to the sender when the mail has none; the reply is never
+// put in a folder or shown.
 #pragma once
 
 #include <string>
@@ -17,7 +18,8 @@ struct ModelAddress {
 
 class ModelRecipient : public ModelObject {
   public:
-    ModelRecipient(CallLog* log, const ModelAddress& address);
+    // `type` is an OlMailRecipientType (outlook::recipient_type).
+    ModelRecipient(CallLog* log, const ModelAddress& address, int type);
     const ModelAddress& address() const { return address_; }
 
   private:
@@ -26,7 +28,7 @@ class ModelRecipient : public ModelObject {
 
 class ModelRecipients : public ModelObject {
   public:
-    ModelRecipients(CallLog* log, const std::vector<ModelAddress>& addresses);
+    ModelRecipients(CallLog* log, const std::vector<boost::shared_ptr<ModelRecipient>>& recipients);
 
   private:
     std::vector<boost::shared_ptr<ModelRecipient>> recipients_;
@@ -46,6 +48,8 @@ class ModelMailItem : public ModelItem {
         std::vector<ModelAddress> replyTo;
         // The mail's own recipients.
         std::vector<ModelAddress> to;
+        std::vector<ModelAddress> cc;
+        std::vector<ModelAddress> bcc;
     };
 
     ModelMailItem(CallLog* log, const boost::weak_ptr<ModelObject>& application,

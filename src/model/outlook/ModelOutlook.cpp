@@ -6,12 +6,19 @@ namespace model {
 
 namespace {
 
-// _NameSpace: GetDefaultFolder and the folder tree.
+// _NameSpace: GetDefaultFolder, the folder tree and the user signed in.
 class ModelNameSpace : public ModelObject {
   public:
-    ModelNameSpace(CallLog* log, const ModelFolderPtr& mailbox) : ModelObject("NameSpace", log) {
+    ModelNameSpace(CallLog* log, const ModelFolderPtr& mailbox)
+        : ModelObject("NameSpace", log), log_(log) {
         Implements(outlook::kIID_NameSpace);
         DefineValue("Type", host::Variant::Bstr(L"MAPI"));
+        SetCurrentUser(ModelAddress{kCurrentUserAddress, kCurrentUserName});
+        DefineProperty("CurrentUser",
+                       [this](const std::vector<host::Variant>&, host::Variant* result) {
+                           *result = host::Variant::Object(currentUser_);
+                           return host::hr::kOk;
+                       });
         DefineMethod("GetDefaultFolder", Params{1, 0},
                      [this](const std::vector<host::Variant>& args, host::Variant* result) {
                          std::int32_t number = 0;
@@ -35,9 +42,15 @@ class ModelNameSpace : public ModelObject {
     void SetDefaultFolder(int number, const ModelFolderPtr& folder) {
         defaultFolders_[number] = folder;
     }
+    void SetCurrentUser(const ModelAddress& user) {
+        currentUser_.reset(new ModelRecipient(log_, user, outlook::recipient_type::kOriginator));
+    }
+    const ModelAddress& currentUser() const { return currentUser_->address(); }
 
   private:
+    CallLog* log_;
     std::map<int, ModelFolderPtr> defaultFolders_;
+    boost::shared_ptr<ModelRecipient> currentUser_;
 };
 
 }  // namespace
@@ -91,6 +104,14 @@ ModelApplication::ModelApplication(CallLog* log, const ModelWindowsPtr& explorer
 
 void ModelApplication::SetDefaultFolder(int number, const ModelFolderPtr& folder) {
     boost::static_pointer_cast<ModelNameSpace>(namespace_)->SetDefaultFolder(number, folder);
+}
+
+void ModelApplication::SetCurrentUser(const ModelAddress& user) {
+    boost::static_pointer_cast<ModelNameSpace>(namespace_)->SetCurrentUser(user);
+}
+
+const ModelAddress& ModelApplication::currentUser() const {
+    return boost::static_pointer_cast<ModelNameSpace>(namespace_)->currentUser();
 }
 
 ModelOutlook::ModelOutlook(const std::wstring& version)
@@ -156,6 +177,10 @@ ModelFolderPtr ModelOutlook::AddFolder(const ModelFolderPtr& parent, const std::
 void ModelOutlook::SetDefaultFolder(int number, const ModelFolderPtr& folder) {
     application_->SetDefaultFolder(number, folder);
 }
+
+void ModelOutlook::SetCurrentUser(const ModelAddress& user) { application_->SetCurrentUser(user); }
+
+const ModelAddress& ModelOutlook::currentUser() const { return application_->currentUser(); }
 
 ModelContactItemPtr ModelOutlook::AddContact(const ModelFolderPtr& folder,
                                              const Properties& properties) {

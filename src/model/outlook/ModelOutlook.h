@@ -1,9 +1,8 @@
 // The model Outlook: an application with a configurable Version, the MAPI
-// namespace and a folder tree (a mailbox holding Inbox, Calendar, Contacts,
-// Sent Items and Deleted Items), the windows, and a builder for tests and
-// the simulator: add contacts, mails and other items, open and select in
-// Explorers, open Inspectors, right-click, and let the user edit. Every call
-// the add-in makes is recorded in log() with its arguments.
+// namespace with the user signed in, and a folder tree (a mailbox holding Inbox, Calendar,
+// Contacts, Sent Items and Deleted Items), the windows, and a builder for tests and the simulator:
+// add contacts, mails and other items, open and select in Explorers, open Inspectors, right-click,
+// and let the user edit. Every call the add-in makes is recorded in log() with its arguments.
 #pragma once
 
 #include <map>
@@ -22,6 +21,10 @@ namespace model {
 
 class ModelApplication;
 typedef boost::shared_ptr<ModelApplication> ModelApplicationPtr;
+
+// Who is signed in to the model Outlook unless told otherwise.
+constexpr wchar_t kCurrentUserAddress[] = L"me@tandrel.example";
+constexpr wchar_t kCurrentUserName[] = L"Tandrel Demo";
 
 class ModelOutlook {
   public:
@@ -52,6 +55,9 @@ class ModelOutlook {
                              int defaultItemType);
     // What GetDefaultFolder(number) answers (null: it fails).
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
+    // The user signed in: what Session.CurrentUser answers.
+    void SetCurrentUser(const ModelAddress& user);
+    const ModelAddress& currentUser() const;
 
     // Items, appended to `folder` in order.
     ModelContactItemPtr AddContact(const ModelFolderPtr& folder, const Properties& properties);
@@ -127,6 +133,8 @@ class ModelApplication : public ModelObject {
     std::wstring version() const { return Value("Version").ToText(); }
     void SetActiveExplorer(const ModelExplorerPtr& explorer) { activeExplorer_ = explorer; }
     void SetDefaultFolder(int number, const ModelFolderPtr& folder);
+    void SetCurrentUser(const ModelAddress& user);
+    const ModelAddress& currentUser() const;
     // What CreateItem(type) answers (null: it fails).
     boost::function<host::DispatchPtr(int itemType)> createItem;
 

@@ -33,6 +33,7 @@ Mailbox SampleMailbox() {
                                              {"HomeTelephoneNumber", L"(0161) 496-0000"}}));
     contacts.push_back(MailboxItem::Contact({{"FullName", L"Carol Nguyen"},
                                              {"LastName", L"Nguyen"},
+                                             {"Email1Address", L"carol@tandrel.example"},
                                              {"BusinessTelephoneNumber", L"+1 555 0100"}},
                                             L"carol.nguyen"));
     contacts.push_back(
@@ -51,6 +52,11 @@ Mailbox SampleMailbox() {
              L"Reach the team at callto://echo123 or callto://john.smith1 today.")));
     inbox.push_back(MailboxItem::Mail(
         Mail(L"news@shop.example", L"The Shop", L"Offers of the week", L"Nothing to call here.")));
+    ModelMailItem::Fields plans = Mail(L"alice@tandrel.example", L"Alice Wonder",
+                                       L"Plans for the launch", L"Shall the three of us talk?");
+    plans.to = {{kCurrentUserAddress, kCurrentUserName}};
+    plans.cc = {{L"carol@tandrel.example", L"Carol Nguyen"}};
+    inbox.push_back(MailboxItem::Mail(plans));
     inbox.push_back(MailboxItem::MeetingRequest(L"Project review", L"carol@tandrel.example"));
     mailbox.Folder(L"Calendar", outlook::item_type::kAppointment)
         .items.push_back(MailboxItem::Appointment(L"Dentist"));

@@ -125,6 +125,103 @@ TEST_F(ContextMenu, ARightClickOffersTheSelectedItemsSkypeCommands) {
     }
 }
 
+// A mail's participants are its sender and its To and Cc recipients, each
+// address once, the user left out; they are searched for among the
+// contacts when the menu is first built, and only while a conference is
+// still possible.
+TEST_F(ContextMenu, AMailOffersAConferenceWhenEveryParticipantHasASkypeName) {
+    const auto contact = [this](const std::wstring& address, const std::wstring& skypeName) {
+        const model::ModelContactItemPtr item = outlook.AddContact(
+            outlook.contacts(), {{"FullName", address}, {"Email1Address", address}});
+        if (!skypeName.empty())
+            item->AddUserProperty(L"Skype Name", host::Variant::Bstr(skypeName));
+    };
+    contact(L"anne@tandrel.example", L"anne.smith");
+    contact(L"bob@tandrel.example", L"bob.jones");
+    contact(L"carl@tandrel.example", L"");
+    // With Anne, one more than a conference holds besides the user.
+    std::vector<model::ModelAddress> others;
+    std::string fitNames = "anne.smith";
+    for (std::size_t i = 1; i <= CMail::kMaxParticipants; ++i) {
+        const std::wstring name = L"p" + std::to_wstring(i);
+        contact(name + L"@tandrel.example", name);
+        others.push_back({name + L"@tandrel.example", L""});
+        if (i < CMail::kMaxParticipants) fitNames += ", p" + std::to_string(i);
+    }
+    const std::vector<model::ModelAddress> fit(others.begin(), others.end() - 1);
+    const model::ModelAddress me{model::kCurrentUserAddress, L""},
+        anne{L"anne@tandrel.example", L""}, bob{L"bob@tandrel.example", L""},
+        carl{L"carl@tandrel.example", L""}, stranger{L"x@shop.example", L""};
+    const struct {
+        const char* name;
+        model::ModelAddress from;
+        std::vector<model::ModelAddress> to, cc, bcc;
+        std::string conference;  // the joined names, empty for none
+        std::size_t searches;    // contact searches at the right-click
+    } cases[] = {
+        {"to the user, a copy to another", anne, {me}, {bob}, {}, "anne.smith, bob.jones", 1},
+        {"the user in other letters",
+         anne,
+         {bob},
+         {{L"ME@Tandrel.Example", L""}},
+         {},
+         "anne.smith, bob.jones",
+         1},
+        {"sent by the user", me, {anne, bob}, {}, {}, "anne.smith, bob.jones", 2},
+        {"the sender only", anne, {me}, {}, {}, "", 0},
+        {"one without a Skype name", anne, {bob, carl}, {}, {}, "", 2},
+        {"one who is no contact", anne, {stranger, bob}, {}, {}, "", 1},
+        {"a sender without a Skype name", carl, {anne, bob}, {}, {}, "", 0},
+        {"blind copies are not asked",
+         anne,
+         {bob},
+         {},
+         {carl, stranger},
+         "anne.smith, bob.jones",
+         1},
+        {"the same people twice",
+         anne,
+         {bob, {L"BOB@tandrel.example", L""}},
+         {anne},
+         {},
+         "anne.smith, bob.jones",
+         1},
+        {"as many as a conference holds", anne, fit, {}, {}, fitNames, fit.size()},
+        {"one more than that", anne, others, {}, {}, "", 0},
+    };
+    for (const auto& c : cases) {
+        model::ModelMailItem::Fields fields;
+        fields.senderAddress = c.from.address;
+        fields.to = c.to;
+        fields.cc = c.cc;
+        fields.bcc = c.bcc;
+        const model::ModelMailItemPtr item = outlook.AddMail(outlook.inbox(), fields);
+        menu.SetMail(
+            CMailPtr(new CMail(outlook::MailItem::QueryFrom(item), outlook.application())));
+        Strings items;
+        if (c.from.address == anne.address) {
+            items = {
+                "button \"Reply via Skype\" icon+caption face 132 group tag \"anne.smith\"+id",
+                "button \"Reply via Instant Message\" icon+caption face 132 tag \"anne.smith\"+id"};
+        }
+        if (!c.conference.empty()) {
+            items.push_back("button \"Start Skype Conference\" icon+caption face 610" +
+                            std::string(items.empty() ? " group" : "") + " tag \"" + c.conference +
+                            "\"+id");
+            items.push_back("button \"Start IM Conference\" icon+caption face 162 disabled tag \"" +
+                            c.conference + "\"+id");
+        }
+        // Searched for at the first right-click only.
+        for (std::size_t searches : {c.searches, std::size_t(0)}) {
+            outlook.log().Clear();
+            Bars()->RightClick();
+            EXPECT_EQ(Menu(items), MenuShown()) << c.name;
+            EXPECT_EQ(searches, outlook.log().Of("Find", "Items").size()) << c.name;
+            Bars()->CloseContextMenu();
+        }
+    }
+}
+
 TEST_F(ContextMenu, AMenuWithoutAnyGroupIsLeftAsItWas) {
     menu.SetContact(Contact(L"Alice Wonder", L"alice"));
     outlook.log().Clear();
