@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <set>
@@ -43,6 +44,7 @@
 #include "office/OfficeIds.h"
 #include "outlook/CalltoLinks.h"
 #include "platform/Platform.h"
+#include "skype/PhoneNumberForm.h"
 #include "skype/Skype.h"
 #include "skype/SkypeProtocol.h"
 #include "util/CaughtExceptions.h"
@@ -102,11 +104,18 @@ std::vector<std::string> TargetsIn(const std::string& text) {
 }
 
 // Targets the user was shown or typed, and the numbers among them by their
-// digits from the first that is not 0 (dialled with a country code ahead).
+// digits from the first that is not 0 (dialled with a country code ahead),
+// or in SkypeOut's form when they carry their own country code ("555 0199"
+// is dialled as +555199: the trunk 0 after the code goes).
 struct Shown {
     void Allow(const std::string& ansi) {
         for (const std::string& target : TargetsIn(ansi)) {
             targets.insert(target);
+            std::string international;
+            if (phone_numbers::ToSkypeOutForm(
+                    target, [](std::string*) { return false; }, &international)) {
+                targets.insert(international);
+            }
             const std::string digits = Digits(target);
             const std::size_t significant = digits.find_first_not_of('0');
             if (significant != std::string::npos) numbers.insert(digits.substr(significant));
@@ -498,6 +507,9 @@ class Session {
             std::size_t start = 0;
             for (;;) {
                 const std::size_t comma = targets.find(", ", start);
+                if (!Seen(targets.substr(start, comma - start))) {
+                    std::fprintf(stderr, "command: %s\n", command.c_str());
+                }
                 fuzz::Require(Seen(targets.substr(start, comma - start)),
                               "Skype was asked to reach someone the user was never shown");
                 if (comma == std::string::npos) break;
