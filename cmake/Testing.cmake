@@ -54,10 +54,11 @@ function(tandrel_add_test name)
         list(APPEND labels wine)
         set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
                                                 SKIP_RETURN_CODE ${TANDREL_WINE_SKIPPED})
-        # A program with the win32 adapters uses the prefix's registry,
-        # windows and COM classes: one such program at a time. The others run
-        # only the model and may run beside them (ctest -j).
-        if("tandrel_win32" IN_LIST ARG_LIBRARIES)
+        # A program with the win32 adapters (directly or through the COM test
+        # support) uses the prefix's registry, windows and COM classes: one
+        # such program at a time. The others run only the model and may run
+        # beside them (ctest -j).
+        if("tandrel_win32" IN_LIST ARG_LIBRARIES OR "tandrel_com_testsupport" IN_LIST ARG_LIBRARIES)
             set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wineprefix)
         endif()
     endif()
